@@ -1,0 +1,59 @@
+#include "app/menu_window.h"
+
+namespace app {
+namespace {
+
+using enum ui::Kind;
+using ui::Align;
+
+constexpr ui::Font kTitle{"HGP行書体", 21.75};
+constexpr ui::Font kSubtitle{"ＭＳ ゴシック", 12};
+
+constexpr ui::Control kControls[] = {
+    // name      kind           caption              left  top   width height  font       align
+    {"Label1",   Label,         "化学工学概論",      {120,  120, 2775, 495}, kTitle,    Align::Center},
+    {"Label2",   Label,         "数値計算プログラム", {120,  720, 2775, 375}, kSubtitle, Align::Center},
+    {"Command3", CommandButton, "終了",              {720, 3840, 1575, 495}},
+    {"Option1",  OptionButton,  "沈降速度計算",      {720, 1320, 1575, 495}},
+    {"Option2",  OptionButton,  "定方向径計算",      {720, 1920, 1575, 495}},
+    {"Option3",  OptionButton,  "球の分割",          {720, 2520, 1575, 495}},
+};
+
+// The first option closes before it shows; the other two show before they close.
+void Option1_Click(Navigator& nav)
+{
+    nav.close(Calculator::FeretDiameter);
+    nav.close(Calculator::SphereDivision);
+    nav.show(Calculator::SettlingVelocity);
+}
+
+void Option2_Click(Navigator& nav)
+{
+    nav.show(Calculator::FeretDiameter);
+    nav.close(Calculator::SettlingVelocity);
+    nav.close(Calculator::SphereDivision);
+}
+
+void Option3_Click(Navigator& nav)
+{
+    nav.show(Calculator::SphereDivision);
+    nav.close(Calculator::FeretDiameter);
+    nav.close(Calculator::SettlingVelocity);
+}
+
+void Command3_Click() { end(); }
+
+} // namespace
+
+const ui::FormLayout Form2{"Form2", "Form2", {1995, 1005, 3000, 6000}, kControls};
+
+Menu::Menu()
+    : ui::Form(Form2)
+{
+    onClick("Option1", [this] { Option1_Click(navigator_); });
+    onClick("Option2", [this] { Option2_Click(navigator_); });
+    onClick("Option3", [this] { Option3_Click(navigator_); });
+    onClick("Command3", [] { Command3_Click(); });
+}
+
+} // namespace app

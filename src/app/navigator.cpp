@@ -1,0 +1,54 @@
+#include "app/navigator.h"
+
+#include "calc/feret/feret_window.h"
+
+#include <QApplication>
+
+namespace app {
+namespace {
+
+ui::Form* create(Calculator calculator)
+{
+    switch (calculator) {
+    case Calculator::FeretDiameter: return feret::createForm1();
+    case Calculator::SettlingVelocity:
+    case Calculator::SphereDivision: return nullptr; // their windows are not built yet
+    }
+    return nullptr;
+}
+
+} // namespace
+
+ui::Form* Navigator::window(Calculator calculator) const
+{
+    ui::Form* form = windows_[static_cast<std::size_t>(calculator)];
+    // A closed window lingers until Qt deletes it; it is no longer open.
+    return form && !form->isClosed() ? form : nullptr;
+}
+
+void Navigator::show(Calculator calculator)
+{
+    if (ui::Form* open = window(calculator)) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    ui::Form* form = create(calculator);
+    windows_[static_cast<std::size_t>(calculator)] = form;
+    if (form)
+        form->show();
+}
+
+void Navigator::close(Calculator calculator)
+{
+    if (ui::Form* open = window(calculator))
+        open->close();
+}
+
+void end()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+} // namespace app

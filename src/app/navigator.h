@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/form.h"
+
+#include <QPointer>
+
+#include <array>
+
+namespace app {
+
+enum class Calculator { SettlingVelocity, FeretDiameter, SphereDivision };
+
+// Opens and closes the calculator windows; each exists at most once. Remembers nothing
+// but which windows are open.
+class Navigator {
+public:
+    // Creates the window with its initial texts if it is not open, else brings it forward.
+    void show(Calculator calculator);
+    // Closes and discards the window with all its contents, if it is open.
+    void close(Calculator calculator);
+    // The open window of that calculator, or null.
+    ui::Form* window(Calculator calculator) const;
+
+private:
+    std::array<QPointer<ui::Form>, 3> windows_;
+};
+
+// Closes every window at once and ends the program.
+void end();
+
+} // namespace app

@@ -1,0 +1,106 @@
+#include "calc/feret/feret_window.h"
+
+#include "calc/feret/feret.h"
+#include "calc/feret/uniform_source.h"
+#include "numtext/numtext.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace feret {
+namespace {
+
+using enum ui::Kind;
+using ui::Align;
+
+constexpr ui::Font kInput{"ＭＳ Ｐゴシック", 15.75};
+constexpr ui::Font kSymbol{"Times New Roman", 15.75, true, ui::Charset::Western};
+constexpr ui::Font kLog{"ＭＳ Ｐゴシック", 21.75};
+constexpr ui::Rgb kLightGrey{224, 224, 224};
+
+constexpr ui::Control kControls[] = {
+    // name      kind            caption           left  top   width height   font     align
+    {"Text1",    TextBox,        "5",             {1200,  240, 1215,  450}, kInput},
+    {"Text2",    TextBox,        "2",             {1200,  840, 1215,  450}, kInput},
+    {"Text3",    TextBox,        "",              {1200, 1440, 1215,  450}, kInput},
+    {"Label1",   Label,          "a",             { 960,  300,  255,  375}, kSymbol},
+    {"Label2",   Label,          "b",             { 960,  920,  255,  375}, kSymbol},
+    {"Label3",   Label,          "n",             { 960, 1440,  495,  375}, kSymbol},
+    {"Command1", CommandButton,  "計算実行",      { 240, 2040, 2175,  735}},
+    {"RTB1",     RichTextBox,    "",              {2520,  240, 3255, 5535}, kLog, Align::Left, {}, kLightGrey},
+    {"Command3", CommandButton,  "計算結果クリア", { 240, 2880, 2175,  495}},
+    {"Label4",   Label,          "長さ",          { 240,  320,  615,  375}, kInput, Align::Right},
+    {"Label5",   Label,          "幅",            { 240,  920,  615,  375}, kInput, Align::Right},
+};
+
+// What is wrong with one of a, b and n, in the words of the window's own messages.
+std::optional<std::string> problemWith(std::string_view field, std::string_view text, const numtext::Number& number)
+{
+    if (text.empty())
+        return std::string(field) + " が入力されていません。";
+    switch (number.status) {
+    case numtext::Status::Ok: return std::nullopt;
+    case numtext::Status::NotANumber: return std::string(field) + " が数値ではありません。";
+    case numtext::Status::TooLarge: return std::string(field) + " が大きすぎます。";
+    }
+    return std::nullopt;
+}
+
+void Command1_Click(ui::Form& form)
+{
+    if (form.text("Text3").empty()) {
+        form.showMessage("値が入力されていません。");
+        return;
+    }
+    if (form.text("Text3") == "0") {
+        form.showMessage("n=0では計算できません");
+        return;
+    }
+    const std::string aText = form.text("Text1");
+    const std::string bText = form.text("Text2");
+    const std::string nText = form.text("Text3");
+
+    const numtext::Number a = numtext::strictCoerce(aText);
+    const numtext::Number b = numtext::strictCoerce(bText);
+    const numtext::Number n = numtext::strictCoerce(nText);
+    for (const auto& problem : {problemWith("長さ a", aText, a), problemWith("幅 b", bText, b),
+                                problemWith("n", nText, n)}) {
+        if (problem) {
+            form.showMessage(*problem);
+            return;
+        }
+    }
+    // Other spellings of zero ("00", "0.0", " 0") would leave the mean undefined.
+    if (n.value == 0) {
+        form.showMessage("n=0では計算できません");
+        return;
+    }
+
+    const auto mean = meanWidth(
+        a.value, b.value, n.value, [] { return processUniformSource().next(); },
+        [&form] { return form.yieldToEvents(); });
+    if (!mean)
+        return; // the window was closed during the run
+    if (!std::isfinite(*mean)) {
+        form.showMessage("長さ a または幅 b が大きすぎて計算できません。");
+        return;
+    }
+    form.setLogText("RTB1", form.logText("RTB1") + numtext::fixedDecimal(*mean, "0.0000000") + "\r\n");
+}
+
+void Command3_Click(ui::Form& form) { form.setLogText("RTB1", ""); }
+
+} // namespace
+
+const ui::FormLayout Form1{"Form1", "定方向径計算", {4995, 1005, 6000, 6000}, kControls};
+
+ui::Form* createForm1()
+{
+    auto* form = new ui::Form(Form1);
+    form->onClick("Command1", [form] { Command1_Click(*form); });
+    form->onClick("Command3", [form] { Command3_Click(*form); });
+    return form;
+}
+
+} // namespace feret

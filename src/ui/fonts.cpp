@@ -1,0 +1,53 @@
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace ui {
+namespace {
+
+// Japanese gothic faces, in order of preference. Listed after a Japanese font's own family
+// so that kanji never fall back to a Chinese face or to boxes.
+const QStringList& japaneseGothics()
+{
+    static const QStringList families{"IPAPGothic", "IPAGothic", "Noto Sans CJK JP"};
+    return families;
+}
+
+} // namespace
+
+void installFontSubstitutes()
+{
+    QFont::insertSubstitutions("ＭＳ Ｐゴシック", QStringList{"MS PGothic"} + japaneseGothics());
+    QFont::insertSubstitutions("ＭＳ ゴシック",
+                               QStringList{"MS Gothic", "IPAGothic", "Noto Sans Mono CJK JP"} + japaneseGothics());
+    // A brush face for the course title, then a plain gothic.
+    QFont::insertSubstitutions("HGP行書体",
+                               QStringList{"HGPGyoshotai", "AoyagiKouzanFontT"} + japaneseGothics());
+    // Metric-compatible, so the Latin symbols keep their widths.
+    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
+}
+
+QFont toQFont(const Font& font)
+{
+    QFont result = QApplication::font();
+    QStringList families;
+    if (font.family.empty()) {
+        families << result.family();
+    } else {
+        // Spelled out rather than left to Qt: a family list would otherwise skip the
+        // substitutes of a missing first family and go straight to the next entry.
+        const auto family = QString::fromUtf8(font.family.data(), static_cast<qsizetype>(font.family.size()));
+        families << family << QFont::substitutes(family);
+    }
+    if (font.charset == Charset::Japanese)
+        families << japaneseGothics();
+    families.removeDuplicates();
+    result.setFamilies(families);
+    if (font.points > 0)
+        result.setPointSizeF(font.points);
+    result.setItalic(font.italic);
+    return result;
+}
+
+} // namespace ui

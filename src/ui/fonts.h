@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/layout.h"
+
+#include <QFont>
+
+namespace ui {
+
+// Maps the Windows font names the layouts use to installed look-alikes where the real
+// ones are missing (Linux). Call once, after the QApplication exists.
+void installFontSubstitutes();
+
+QFont toQFont(const Font& font);
+
+} // namespace ui

@@ -1,0 +1,208 @@
+#include "ui/form.h"
+
+#include "ui/fonts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <vector>
+
+namespace ui {
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor toQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+QRect toPixels(const Twips& t)
+{
+    return QRect(ui::toPixels(t.left), ui::toPixels(t.top), ui::toPixels(t.width), ui::toPixels(t.height));
+}
+
+Qt::Alignment toQt(Align align)
+{
+    switch (align) {
+    case Align::Left: return Qt::AlignLeft;
+    case Align::Center: return Qt::AlignHCenter;
+    case Align::Right: return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
+}
+
+void setColor(QWidget* widget, QPalette::ColorRole role, QColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QWidget* createControl(const Control& c, QWidget* parent)
+{
+    const QString caption = toQString(c.caption);
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setAlignment(toQt(c.align) | Qt::AlignTop);
+        // Transparent: no background is filled, the window's black shows through.
+        setColor(label, QPalette::WindowText, toQColor(c.foreground.value_or(kWhite)));
+        widget = label;
+        break;
+    }
+    case Kind::TextBox:
+        widget = new QLineEdit(caption, parent);
+        break;
+    case Kind::CommandButton:
+        widget = new QPushButton(caption, parent);
+        break;
+    case Kind::OptionButton: {
+        // Drawn on a button face of its own, readable on the black window.
+        auto* option = new QRadioButton(caption, parent);
+        const QPalette standard = QApplication::palette();
+        option->setAutoFillBackground(true);
+        setColor(option, QPalette::Window, standard.color(QPalette::Button));
+        setColor(option, QPalette::WindowText, standard.color(QPalette::ButtonText));
+        widget = option;
+        break;
+    }
+    case Kind::RichTextBox: {
+        auto* log = new QPlainTextEdit(parent);
+        log->setReadOnly(true); // results can be selected and copied, not edited
+        log->setPlainText(caption);
+        widget = log;
+        break;
+    }
+    }
+    widget->setFont(toQFont(c.font));
+    if (c.background)
+        setColor(widget, c.kind == Kind::RichTextBox ? QPalette::Base : QPalette::Window, toQColor(*c.background));
+    widget->setGeometry(toPixels(c.rect));
+    return widget;
+}
+
+// A label whose caption is wider than its box with the installed fonts grows to the right,
+// as long as the strip it gains stays inside the window and covers no other control.
+void widenToFit(QLabel* label, const std::vector<QWidget*>& all, QSize client)
+{
+    const int needed = label->sizeHint().width();
+    const QRect box = label->geometry();
+    if (needed <= box.width())
+        return;
+    const QRect strip(box.right() + 1, box.top(), needed - box.width(), box.height());
+    if (!QRect(QPoint(0, 0), client).contains(strip))
+        return;
+    for (const QWidget* other : all) {
+        if (other != label && other->geometry().intersects(strip))
+            return;
+    }
+    label->setGeometry(box.adjusted(0, 0, strip.width(), 0));
+}
+
+} // namespace
+
+Form::Form(const FormLayout& layout)
+{
+    setObjectName(toQString(layout.name));
+    setWindowTitle(toQString(layout.caption));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A title bar with a close box, no minimize or maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setAutoFillBackground(true);
+    setColor(this, QPalette::Window, Qt::black);
+
+    const QRect client = toPixels(layout.client);
+    setGeometry(client);
+    setFixedSize(client.size());
+
+    std::vector<QWidget*> created;
+    for (const Control& c : layout.controls) {
+        QWidget* widget = createControl(c, this);
+        widget->setObjectName(QString::fromStdString(c.name.objectName()));
+        controls_.emplace(c.name.objectName(), widget);
+        created.push_back(widget);
+    }
+    for (QWidget* widget : created) {
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            widenToFit(label, created, client.size());
+    }
+    // Rows are in tab order; the first control that takes focus has it when the window opens.
+    QWidget* previous = nullptr;
+    for (QWidget* widget : created) {
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        else
+            widget->setFocus();
+        previous = widget;
+    }
+}
+
+template <class Widget>
+Widget* Form::find(ControlName name) const
+{
+    const auto it = controls_.find(name.objectName());
+    auto* widget = it == controls_.end() ? nullptr : qobject_cast<Widget*>(it->second);
+    if (!widget)
+        qFatal("%s has no control %s of that kind", qPrintable(objectName()), name.objectName().c_str());
+    return widget;
+}
+
+QWidget* Form::control(ControlName name) const { return find<QWidget>(name); }
+
+std::string Form::text(ControlName textBox) const { return find<QLineEdit>(textBox)->text().toStdString(); }
+
+void Form::setText(ControlName textBox, std::string_view text) { find<QLineEdit>(textBox)->setText(toQString(text)); }
+
+void Form::setCaption(ControlName label, std::string_view caption) { find<QLabel>(label)->setText(toQString(caption)); }
+
+std::string Form::logText(ControlName log) const
+{
+    // The document keeps paragraphs; handlers see Windows line ends.
+    return find<QPlainTextEdit>(log)->toPlainText().replace('\n', QStringLiteral("\r\n")).toStdString();
+}
+
+void Form::setLogText(ControlName log, std::string_view text)
+{
+    auto* edit = find<QPlainTextEdit>(log);
+    edit->setPlainText(toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    edit->moveCursor(QTextCursor::End);
+    edit->ensureCursorVisible();
+}
+
+void Form::showMessage(std::string_view message)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), toQString(message), QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool Form::yieldToEvents()
+{
+    const QPointer<Form> self(this);
+    QCoreApplication::processEvents();
+    return self && !self->closed_;
+}
+
+void Form::onClick(ControlName button, std::function<void()> handler)
+{
+    connect(find<QAbstractButton>(button), &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    closed_ = event->isAccepted();
+}
+
+} // namespace ui

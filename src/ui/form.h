@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/layout.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// A top-level window built from its layout table. Click handlers reach its controls by
+// name and use only the operations below. Closing the window deletes it.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form(const FormLayout& layout);
+
+    std::string text(ControlName textBox) const;
+    void setText(ControlName textBox, std::string_view text);
+    void setCaption(ControlName label, std::string_view caption);
+
+    // The log's whole text, every line ended by "\r\n".
+    std::string logText(ControlName log) const;
+    // Replaces the log's whole text and scrolls its end into view.
+    void setLogText(ControlName log, std::string_view text);
+
+    // A modal box with the message, one OK button, no icon and the application's name as
+    // title; returns once it is dismissed.
+    void showMessage(std::string_view message);
+
+    // Lets the window system process pending events. Returns false once this window has
+    // been closed meanwhile: the caller must then return without touching it again.
+    bool yieldToEvents();
+
+    void onClick(ControlName button, std::function<void()> handler);
+
+    // For the menu and for tests: the widget standing for a control of the table.
+    QWidget* control(ControlName name) const;
+
+    bool isClosed() const { return closed_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    template <class Widget>
+    Widget* find(ControlName name) const;
+
+    std::map<std::string, QWidget*, std::less<>> controls_;
+    bool closed_ = false;
+};
+
+} // namespace ui

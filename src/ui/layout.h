@@ -1,0 +1,73 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// A window described as data: what each control is, where it sits and how it looks.
+// Tables of these live with each window; ui::Form turns any of them into a real window.
+namespace ui {
+
+enum class Kind { Label, TextBox, CommandButton, OptionButton, RichTextBox };
+enum class Align { Left, Center, Right };
+enum class Charset { Western, Japanese };
+
+struct Rgb {
+    int red, green, blue;
+};
+
+inline constexpr Rgb kWhite{255, 255, 255};
+
+struct Font {
+    std::string_view family; // empty: the system's default font
+    double points = 0;       // 0: the system's default size
+    bool italic = false;
+    Charset charset = Charset::Japanese;
+};
+
+inline constexpr Font kSystemFont{};
+
+// A rectangle in twips (1/1440 inch), relative to the window's client area.
+struct Twips {
+    int left, top, width, height;
+};
+
+// 1440 twips per inch at 96 logical dots per inch: 15 twips to a device-independent pixel.
+constexpr int toPixels(int twips) { return (2 * twips + 15) / 30; } // rounded to nearest
+
+// "Text1", or an element of a control array such as {"Label1", 3}.
+struct ControlName {
+    std::string_view name;
+    int index = -1;
+
+    constexpr ControlName(const char* n) : name(n) {}
+    constexpr ControlName(std::string_view n, int i) : name(n), index(i) {}
+
+    // "Label1" or "Label1(3)": the widget's objectName.
+    std::string objectName() const
+    {
+        return index < 0 ? std::string(name) : std::string(name) + "(" + std::to_string(index) + ")";
+    }
+};
+
+struct Control {
+    ControlName name;
+    Kind kind;
+    std::string_view caption; // a label's or button's caption, a text box's initial text
+    Twips rect;
+    Font font = kSystemFont;
+    Align align = Align::Left;
+    std::optional<Rgb> foreground = std::nullopt; // labels default to white
+    std::optional<Rgb> background = std::nullopt;
+};
+
+// Controls are listed in tab order.
+struct FormLayout {
+    std::string_view name;    // "Form1": the window's objectName
+    std::string_view caption; // its title
+    Twips client; // where the client area sits on the screen
+    std::span<const Control> controls;
+};
+
+} // namespace ui
