@@ -31,18 +31,22 @@ void installFontSubstitutes()
 QFont toQFont(const Font& font)
 {
     QFont result = QApplication::font();
-    QStringList families;
+    QStringList candidates;
     if (font.family.empty()) {
-        families << result.family();
+        candidates << result.family();
     } else {
         // Spelled out rather than left to Qt: a family list would otherwise skip the
         // substitutes of a missing first family and go straight to the next entry.
         const auto family = QString::fromUtf8(font.family.data(), static_cast<qsizetype>(font.family.size()));
-        families << family << QFont::substitutes(family);
+        candidates << family << QFont::substitutes(family);
     }
     if (font.charset == Charset::Japanese)
-        families << japaneseGothics();
-    families.removeDuplicates();
+        candidates << japaneseGothics();
+    QStringList families;
+    for (const QString& family : candidates) {
+        if (!families.contains(family, Qt::CaseInsensitive))
+            families << family;
+    }
     result.setFamilies(families);
     if (font.points > 0)
         result.setPointSizeF(font.points);

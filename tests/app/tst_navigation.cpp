@@ -1,0 +1,167 @@
+#include "app/application.h"
+#include "app/menu_window.h"
+#include "support/gui_test_support.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The names of the program's windows a user can see, sorted.
+QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && qobject_cast<ui::Form*>(widget))
+            names << widget->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::setUpApplication(); }
+    void init();
+    void cleanup();
+
+    void startsWithTheMenuAlone();
+    void optionsLeaveOnlyTheChosenCalculator_data();
+    void optionsLeaveOnlyTheChosenCalculator();
+    void reopenedCalculatorStartsAfresh();
+    void choosingAnOpenCalculatorKeepsItsContents();
+    void closeBoxClosesLikeTheMenu();
+    void exitClosesEveryWindow();
+    void exitDuringARunEndsPromptly();
+
+private:
+    void click(ui::ControlName option) { testing::click(*menu_, option); }
+    ui::Form* feretWindow() { return menu_->navigator().window(app::Calculator::FeretDiameter); }
+
+    QPointer<app::Menu> menu_;
+    testing::MessageBoxWatcher messages_;
+};
+
+void TestNavigation::init()
+{
+    menu_ = new app::Menu;
+    menu_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(menu_));
+}
+
+void TestNavigation::cleanup()
+{
+    QApplication::closeAllWindows();
+    QTRY_COMPARE(QApplication::topLevelWidgets().size(), 0); // every window deleted itself
+    QCOMPARE(messages_.takeTexts(), QStringList());
+}
+
+void TestNavigation::startsWithTheMenuAlone()
+{
+    QCOMPARE(visibleWindows(), QStringList{"Form2"});
+    QCOMPARE(menu_->windowTitle(), "Form2");
+    for (const char* option : {"Option1", "Option2", "Option3"})
+        QVERIFY(!qobject_cast<QRadioButton*>(menu_->control(option))->isChecked());
+    QCOMPARE(menu_->focusWidget(), menu_->control("Command3"));
+}
+
+void TestNavigation::optionsLeaveOnlyTheChosenCalculator_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("windows");
+
+    QTest::addRow("Feret diameter") << QStringList{"Option2"} << QStringList{"Form1", "Form2"};
+    QTest::addRow("settling velocity closes Feret") << QStringList{"Option2", "Option1"} << QStringList{"Form2"};
+    QTest::addRow("sphere division closes Feret") << QStringList{"Option2", "Option3"} << QStringList{"Form2"};
+    QTest::addRow("back to Feret") << QStringList{"Option2", "Option1", "Option2"} << QStringList{"Form1", "Form2"};
+    QTest::addRow("Feret chosen twice") << QStringList{"Option2", "Option2"} << QStringList{"Form1", "Form2"};
+}
+
+void TestNavigation::optionsLeaveOnlyTheChosenCalculator()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, windows);
+    for (const QString& option : options)
+        click(option.toStdString().c_str());
+    QCOMPARE(visibleWindows(), windows);
+}
+
+void TestNavigation::reopenedCalculatorStartsAfresh()
+{
+    click("Option2");
+    QPointer<ui::Form> first = feretWindow();
+    testing::typeInto(*first, "Text1", "7");
+    testing::typeInto(*first, "Text3", "3");
+    testing::click(*first, "Command1");
+    QVERIFY(!first->logText("RTB1").empty());
+
+    click("Option1");
+    QTRY_VERIFY(first.isNull());
+    click("Option2");
+
+    ui::Form* second = feretWindow();
+    QVERIFY(second);
+    QCOMPARE(second->text("Text1"), "5");
+    QCOMPARE(second->text("Text2"), "2");
+    QCOMPARE(second->text("Text3"), "");
+    QCOMPARE(second->logText("RTB1"), "");
+}
+
+void TestNavigation::choosingAnOpenCalculatorKeepsItsContents()
+{
+    click("Option2");
+    ui::Form* feret = feretWindow();
+    testing::typeInto(*feret, "Text3", "12");
+    click("Option2");
+    QCOMPARE(feretWindow(), feret);
+    QCOMPARE(feret->text("Text3"), "12");
+}
+
+void TestNavigation::closeBoxClosesLikeTheMenu()
+{
+    click("Option2");
+    QPointer<ui::Form> feret = feretWindow();
+    testing::typeInto(*feret, "Text3", "12");
+    QVERIFY(feret->close());
+    QVERIFY(!feretWindow());
+    QTRY_VERIFY(feret.isNull());
+
+    click("Option2");
+    QVERIFY(feretWindow());
+    QCOMPARE(feretWindow()->text("Text3"), "");
+}
+
+void TestNavigation::exitClosesEveryWindow()
+{
+    click("Option2");
+    click("Command3");
+    QCOMPARE(visibleWindows(), QStringList());
+}
+
+// "終了" while a long Feret run yields: the run is abandoned and the event loop ends.
+void TestNavigation::exitDuringARunEndsPromptly()
+{
+    QTimer::singleShot(0, menu_, [this] {
+        click("Option2");
+        testing::typeInto(*feretWindow(), "Text3", "1000000000");
+        testing::click(*feretWindow(), "Command1");
+    });
+    QTimer::singleShot(100, menu_, [this] { click("Command3"); });
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY2(clock.elapsed() < 10'000, "the run went on after the program ended");
+    QCOMPARE(visibleWindows(), QStringList());
+}
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"

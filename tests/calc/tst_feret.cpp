@@ -1,0 +1,149 @@
+#include "calc/feret/feret.h"
+#include "calc/feret/uniform_source.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+// Plays back a fixed list of draws and counts how many were taken.
+struct ScriptedDraws {
+    std::vector<float> values;
+    std::size_t taken = 0;
+
+    float operator()() { return values.at(taken++ % values.size()); }
+};
+
+} // namespace
+
+class TestFeret : public QObject {
+    Q_OBJECT
+
+private slots:
+    void trialWidth_data();
+    void trialWidth();
+    void meanWidth_data();
+    void meanWidth();
+    void runYieldsBeforeEachDraw();
+    void abandonedRunHasNoMean();
+    void drawsStayBelowOne();
+    void sourceReplaysTheSameSequence();
+    void longRunApproachesTheExactMean();
+};
+
+// Expected widths worked out by hand. rad uses pi' = 3.14159265359, which exceeds pi by
+// 2.0676e-13, so cos(90 rad) = -(pi' - pi)/2 = -1.0338e-13 rather than +6e-17.
+void TestFeret::trialWidth_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<double>("expected");
+
+    // theta = 0: a + b cos(90 rad) = 5 - 2 * 1.0338e-13. True pi would give 5 exactly.
+    QTest::addRow("draw 0, the course's pi") << 5.0 << 2.0 << 0.0f << 4.999999999999793;
+    // theta = 45: (a + b) cos(45 rad) = 7 (sqrt(2)/2)(1 - 5.169e-14).
+    QTest::addRow("draw 0.5") << 5.0 << 2.0 << 0.5f << 4.949747468305577;
+    // r = 0.33333334f: r * 90 = 30.0000009 rounds to the float 30 exactly; a double theta
+    // would add 1.2e-8 to the width.
+    QTest::addRow("theta rounded to single") << 5.0 << 2.0 << 1.0f / 3.0f << 5.330127018921987;
+    // r = 1e-7f: theta = 9.0e-6 and 90 - theta rounds to the float 89.99999237; the double
+    // complement 89.999991 would take 4.8e-8 off the width.
+    QTest::addRow("complement rounded to single") << 5.0 << 2.0 << 1e-7f << 5.000000266315841;
+    // The largest draw, 1 - 2^-24: theta = 89.99999237 and its complement 7.63e-6.
+    QTest::addRow("largest draw") << 1.0 << 1.0 << 1.0f - 0x1p-24f << 1.0000001331579422;
+}
+
+void TestFeret::trialWidth()
+{
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(float, r);
+    QFETCH(double, expected);
+    const double width = feret::trialWidth(a, b, r);
+    QVERIFY2(std::abs(width - expected) <= 2e-15 * expected,
+             qPrintable(QString::number(width, 'g', 17) + " vs " + QString::number(expected, 'g', 17)));
+}
+
+void TestFeret::meanWidth_data()
+{
+    QTest::addColumn<double>("n");
+    QTest::addColumn<int>("trials");
+    QTest::addColumn<double>("expected");
+
+    const double halfDraw = 4.949747468305577; // width of the 5 x 2 rectangle at r = 0.5
+    QTest::addRow("two trials") << 2.0 << 2 << halfDraw;
+    QTest::addRow("fractional count divides by itself") << 2.5 << 2 << 2 * halfDraw / 2.5;
+    QTest::addRow("count below one makes no trial") << 0.5 << 0 << 0.0;
+    QTest::addRow("negative count makes no trial") << -3.0 << 0 << 0.0;
+}
+
+void TestFeret::meanWidth()
+{
+    QFETCH(double, n);
+    QFETCH(int, trials);
+    QFETCH(double, expected);
+    ScriptedDraws draws{{0.5f}};
+    const auto mean = feret::meanWidth(5, 2, n, std::ref(draws), [] { return true; });
+    QVERIFY(mean.has_value());
+    QCOMPARE(draws.taken, static_cast<std::size_t>(trials));
+    QVERIFY(std::abs(*mean - expected) <= 1e-14);
+}
+
+void TestFeret::runYieldsBeforeEachDraw()
+{
+    QString events;
+    feret::meanWidth(
+        5, 2, 3, [&] { events += 'd'; return 0.25f; }, [&] { events += 'y'; return true; });
+    QCOMPARE(events, "ydydyd");
+}
+
+void TestFeret::abandonedRunHasNoMean()
+{
+    ScriptedDraws draws{{0.5f}};
+    int yields = 0;
+    const auto mean = feret::meanWidth(5, 2, 1e9, std::ref(draws), [&] { return ++yields < 3; });
+    QVERIFY(!mean.has_value());
+    QCOMPARE(draws.taken, std::size_t{2});
+}
+
+void TestFeret::drawsStayBelowOne()
+{
+    QCOMPARE(feret::UniformSource::toUnitFloat(0xFFFFFFFFu), 1.0f - 0x1p-24f);
+    QCOMPARE(feret::UniformSource::toUnitFloat(0u), 0.0f);
+    feret::UniformSource source;
+    for (int i = 0; i < 100000; ++i) {
+        const float r = source.next();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+    }
+}
+
+void TestFeret::sourceReplaysTheSameSequence()
+{
+    feret::UniformSource first;
+    feret::UniformSource second;
+    for (int i = 0; i < 1000; ++i)
+        QCOMPARE(first.next(), second.next());
+    QCOMPARE(&feret::processUniformSource(), &feret::processUniformSource());
+}
+
+// Over theta uniform in [0, 90 deg] the width has mean 2(a + b)/pi and variance
+// (a^2 + b^2)/2 + 2ab/pi - mean^2; a long run lands within four standard errors.
+void TestFeret::longRunApproachesTheExactMean()
+{
+    const double a = 5, b = 2, n = 1e6;
+    feret::UniformSource source;
+    const auto mean = feret::meanWidth(a, b, n, [&] { return source.next(); }, [] { return true; });
+    QVERIFY(mean.has_value());
+    const double exact = 2 * (a + b) / std::numbers::pi;
+    const double variance = (a * a + b * b) / 2 + 2 * a * b / std::numbers::pi - exact * exact;
+    const double standardError = std::sqrt(variance / n);
+    QVERIFY2(std::abs(*mean - exact) < 4 * standardError,
+             qPrintable(QString("mean %1, exact %2, SE %3").arg(*mean, 0, 'g', 10).arg(exact).arg(standardError)));
+}
+
+QTEST_APPLESS_MAIN(TestFeret)
+#include "tst_feret.moc"

@@ -1,0 +1,229 @@
+#include "app/application.h"
+#include "calc/feret/feret_window.h"
+#include "support/gui_test_support.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+const QRegularExpression kResultLine(R"(^-?\d+\.\d{7}$)");
+
+// The log's lines, each checked to have ended with "\r\n".
+QStringList logLines(const ui::Form& form)
+{
+    QString text = QString::fromStdString(form.logText("RTB1"));
+    if (text.isEmpty())
+        return {};
+    if (!text.endsWith("\r\n"))
+        return {"<log does not end with CR LF>"};
+    text.chop(2);
+    return text.split("\r\n");
+}
+
+bool isResultBetween(const QString& line, double low, double high)
+{
+    return kResultLine.match(line).hasMatch() && line.toDouble() >= low && line.toDouble() <= high;
+}
+
+const double kLongestWidth = std::sqrt(29.0); // the diagonal of the 5 x 2 rectangle
+
+} // namespace
+
+class TestFeretWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::setUpApplication(); }
+    void init();
+    void cleanup();
+
+    void opensWithInitialTexts();
+    void rejectedRunAppendsNothing_data();
+    void rejectedRunAppendsNothing();
+    void messageBoxHasOkOnlyAndNoIcon();
+    void runAppendsOneFormattedLine_data();
+    void runAppendsOneFormattedLine();
+    void logCollectsRunsUntilCleared();
+    void clickDuringRunAppendsItsLineFirst();
+    void closingDuringRunAbandonsIt();
+
+private:
+    void type(ui::ControlName textBox, const QString& text) { testing::typeInto(*form_, textBox, text); }
+    void click(ui::ControlName button) { testing::click(*form_, button); }
+
+    QPointer<ui::Form> form_;
+    testing::MessageBoxWatcher messages_;
+};
+
+void TestFeretWindow::init()
+{
+    form_ = feret::createForm1();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+}
+
+void TestFeretWindow::cleanup()
+{
+    delete form_;
+    QCOMPARE(messages_.takeTexts(), QStringList());
+}
+
+void TestFeretWindow::opensWithInitialTexts()
+{
+    QCOMPARE(form_->windowTitle(), "定方向径計算");
+    QCOMPARE(form_->text("Text1"), "5");
+    QCOMPARE(form_->text("Text2"), "2");
+    QCOMPARE(form_->text("Text3"), "");
+    QCOMPARE(form_->logText("RTB1"), "");
+}
+
+void TestFeretWindow::rejectedRunAppendsNothing_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<QString>("message");
+
+    QTest::addRow("empty count") << "5" << "2" << "" << "値が入力されていません。";
+    QTest::addRow("empty count is checked first") << "x" << "" << "" << "値が入力されていません。";
+    QTest::addRow("count 0") << "5" << "2" << "0" << "n=0では計算できません";
+    QTest::addRow("count 00") << "5" << "2" << "00" << "n=0では計算できません";
+    QTest::addRow("count 0.0") << "5" << "2" << "0.0" << "n=0では計算できません";
+    QTest::addRow("count blank 0") << "5" << "2" << " 0" << "n=0では計算できません";
+    QTest::addRow("count -0") << "5" << "2" << "-0" << "n=0では計算できません";
+    QTest::addRow("empty a") << "" << "2" << "10" << "長さ a が入力されていません。";
+    QTest::addRow("empty b") << "5" << "" << "10" << "幅 b が入力されていません。";
+    QTest::addRow("a is a word") << "five" << "2" << "10" << "長さ a が数値ではありません。";
+    QTest::addRow("b with a unit") << "5" << "2cm" << "10" << "幅 b が数値ではありません。";
+    QTest::addRow("count is not a number") << "5" << "2" << "1e" << "n が数値ではありません。";
+    QTest::addRow("a is checked before the count") << "inf" << "2" << "abc" << "長さ a が数値ではありません。";
+    QTest::addRow("a too large") << "1e400" << "2" << "10" << "長さ a が大きすぎます。";
+    QTest::addRow("count too large") << "5" << "2" << "-1e400" << "n が大きすぎます。";
+    QTest::addRow("mean overflows") << "1e308" << "1e308" << "3"
+                                    << "長さ a または幅 b が大きすぎて計算できません。";
+}
+
+void TestFeretWindow::rejectedRunAppendsNothing()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, n);
+    QFETCH(QString, message);
+    form_->setLogText("RTB1", "4.4567890\r\n");
+    type("Text1", a);
+    type("Text2", b);
+    type("Text3", n);
+
+    click("Command1");
+
+    QCOMPARE(messages_.takeTexts(), QStringList{message});
+    QCOMPARE(form_->logText("RTB1"), "4.4567890\r\n");
+    QCOMPARE(QString::fromStdString(form_->text("Text1")), a);
+    QCOMPARE(QString::fromStdString(form_->text("Text2")), b);
+    QCOMPARE(QString::fromStdString(form_->text("Text3")), n);
+}
+
+void TestFeretWindow::messageBoxHasOkOnlyAndNoIcon()
+{
+    click("Command1");
+    const auto boxes = messages_.take();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].title, QApplication::applicationName());
+    QCOMPARE(boxes[0].buttons, QStringList{"OK"});
+    QVERIFY(!boxes[0].hasIcon);
+}
+
+void TestFeretWindow::runAppendsOneFormattedLine_data()
+{
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+
+    QTest::addRow("one trial") << "1" << 2.0 << kLongestWidth;
+    QTest::addRow("many trials") << "2000" << 4.2 << 4.7;
+    QTest::addRow("full-width count") << "１００" << 2.0 << kLongestWidth;
+    QTest::addRow("count with blanks") << " 10 " << 2.0 << kLongestWidth;
+    QTest::addRow("fractional count divides by itself") << "1.5" << 2.0 / 1.5 << kLongestWidth / 1.5;
+    QTest::addRow("count below one") << "0.5" << 0.0 << 0.0;
+    QTest::addRow("negative count") << "-3" << 0.0 << 0.0;
+}
+
+void TestFeretWindow::runAppendsOneFormattedLine()
+{
+    QFETCH(QString, n);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    type("Text3", n);
+
+    click("Command1");
+
+    const QStringList lines = logLines(*form_);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(isResultBetween(lines[0], low, high), qPrintable(lines[0]));
+}
+
+void TestFeretWindow::logCollectsRunsUntilCleared()
+{
+    type("Text3", "10");
+    for (int run = 1; run <= 3; ++run)
+        click("Command1");
+    QStringList lines = logLines(*form_);
+    QCOMPARE(lines.size(), 3);
+    for (const QString& line : lines)
+        QVERIFY2(isResultBetween(line, 2.0, kLongestWidth), qPrintable(line));
+
+    click("Command3");
+    QCOMPARE(form_->logText("RTB1"), "");
+
+    click("Command1");
+    lines = logLines(*form_);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY(isResultBetween(lines[0], 2.0, kLongestWidth));
+}
+
+// A second click while a run yields runs to its end inside the first, so its line comes
+// first; the first run keeps the values it captured, whatever is typed meanwhile.
+void TestFeretWindow::clickDuringRunAppendsItsLineFirst()
+{
+    type("Text3", "50");
+    QTimer::singleShot(0, form_, [this] {
+        type("Text1", "1");
+        type("Text2", "1");
+        type("Text3", "1");
+        click("Command1");
+    });
+
+    click("Command1");
+
+    const QStringList lines = logLines(*form_);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(isResultBetween(lines[0], 1.0, std::sqrt(2.0)), qPrintable(lines[0])); // the 1 x 1 square
+    QVERIFY2(isResultBetween(lines[1], 4.0, 5.0), qPrintable(lines[1]));           // 50 trials of 5 x 2
+}
+
+void TestFeretWindow::closingDuringRunAbandonsIt()
+{
+    QSignalSpy logChanges(qobject_cast<QPlainTextEdit*>(form_->control("RTB1")), &QPlainTextEdit::textChanged);
+    type("Text3", "100000000");
+    QTimer::singleShot(50, form_, &QWidget::close);
+
+    QElapsedTimer clock;
+    clock.start();
+    click("Command1");
+
+    QVERIFY2(clock.elapsed() < 10'000, "the run went on after its window closed");
+    QCOMPARE(logChanges.count(), 0);
+    QTRY_VERIFY(form_.isNull()); // deleted once control is back in the event loop
+}
+
+QTEST_MAIN(TestFeretWindow)
+#include "tst_feret_window.moc"

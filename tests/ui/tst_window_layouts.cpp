@@ -1,0 +1,169 @@
+#include "app/application.h"
+#include "app/menu_window.h"
+#include "calc/feret/feret_window.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+Q_DECLARE_METATYPE(const ui::FormLayout*)
+
+using WindowFactory = std::function<ui::Form*()>;
+Q_DECLARE_METATYPE(WindowFactory)
+
+namespace {
+
+QRect pixels(const ui::Twips& t)
+{
+    return QRect(ui::toPixels(t.left), ui::toPixels(t.top), ui::toPixels(t.width), ui::toPixels(t.height));
+}
+
+QString nameOf(const ui::Control& c) { return QString::fromStdString(c.name.objectName()); }
+
+QString captionOf(const ui::Control& c)
+{
+    return QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size()));
+}
+
+// Some family of the font, installed here, draws the character: it will not show as a box.
+bool hasGlyph(const QFont& font, char32_t ch)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : font.families()) {
+        if (installed.contains(family, Qt::CaseInsensitive) && QFontMetrics(QFont(family)).inFontUcs4(ch))
+            return true;
+    }
+    return false;
+}
+
+// The width a control needs to show its whole caption with the fonts installed here.
+int neededWidth(const QWidget* widget, const QString& caption)
+{
+    if (qobject_cast<const QLabel*>(widget) || qobject_cast<const QRadioButton*>(widget))
+        return widget->sizeHint().width();
+    return widget->fontMetrics().horizontalAdvance(caption) + 8; // a push button's frame and margin
+}
+
+} // namespace
+
+class TestWindowLayouts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::setUpApplication(); }
+
+    void windowMatchesItsTable_data();
+    void windowMatchesItsTable();
+    void controlsSitWhereTheTableSays_data() { windowMatchesItsTable_data(); }
+    void controlsSitWhereTheTableSays();
+    void everyCaptionFitsAndRenders_data() { windowMatchesItsTable_data(); }
+    void everyCaptionFitsAndRenders();
+    void tabOrderFollowsTheTable_data() { windowMatchesItsTable_data(); }
+    void tabOrderFollowsTheTable();
+};
+
+void TestWindowLayouts::windowMatchesItsTable_data()
+{
+    QTest::addColumn<const ui::FormLayout*>("layout");
+    QTest::addColumn<WindowFactory>("create");
+    QTest::addRow("Form2 menu") << &app::Form2 << WindowFactory([] { return new app::Menu; });
+    QTest::addRow("Form1 Feret diameter") << &feret::Form1 << WindowFactory(feret::createForm1);
+}
+
+void TestWindowLayouts::windowMatchesItsTable()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(WindowFactory, create);
+    const std::unique_ptr<ui::Form> form(create());
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+
+    QCOMPARE(form->windowTitle(), QString::fromUtf8(layout->caption.data(), static_cast<qsizetype>(layout->caption.size())));
+    QCOMPARE(form->geometry(), pixels(layout->client));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::black));
+    QVERIFY(form->autoFillBackground());
+}
+
+// Every control at its rectangle; a label may only have grown to the right, onto a strip
+// inside the window that no other control covers.
+void TestWindowLayouts::controlsSitWhereTheTableSays()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(WindowFactory, create);
+    const std::unique_ptr<ui::Form> form(create());
+
+    for (const ui::Control& c : layout->controls) {
+        const QRect table = pixels(c.rect);
+        const QWidget* widget = form->control(c.name);
+        QCOMPARE(widget->objectName(), nameOf(c));
+        const QRect actual = widget->geometry();
+        if (actual == table)
+            continue;
+        QVERIFY2(c.kind == ui::Kind::Label, qPrintable(nameOf(c) + " moved"));
+        QCOMPARE(actual.topLeft(), table.topLeft());
+        QCOMPARE(actual.height(), table.height());
+        QVERIFY2(actual.width() > table.width(), qPrintable(nameOf(c) + " shrank"));
+        const QRect strip(table.right() + 1, table.top(), actual.width() - table.width(), table.height());
+        QVERIFY(form->rect().contains(strip));
+        for (const ui::Control& other : layout->controls) {
+            if (other.name.objectName() != c.name.objectName())
+                QVERIFY2(!pixels(other.rect).intersects(strip), qPrintable(nameOf(c) + " covers " + nameOf(other)));
+        }
+    }
+}
+
+void TestWindowLayouts::everyCaptionFitsAndRenders()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(WindowFactory, create);
+    const std::unique_ptr<ui::Form> form(create());
+
+    for (const ui::Control& c : layout->controls) {
+        const QWidget* widget = form->control(c.name);
+        const QString caption = captionOf(c);
+        for (char32_t ch : caption.toUcs4())
+            QVERIFY2(hasGlyph(widget->font(), ch), qPrintable(nameOf(c) + ": no glyph for " + QString::fromUcs4(&ch, 1)));
+        if (c.kind == ui::Kind::TextBox || c.kind == ui::Kind::RichTextBox)
+            continue; // what a student types may scroll
+        QVERIFY2(neededWidth(widget, caption) <= widget->width(),
+                 qPrintable(QString("%1 needs %2 px, has %3").arg(nameOf(c)).arg(neededWidth(widget, caption)).arg(widget->width())));
+        QVERIFY2(widget->fontMetrics().height() <= widget->height(),
+                 qPrintable(QString("%1 needs %2 px high, has %3").arg(nameOf(c)).arg(widget->fontMetrics().height()).arg(widget->height())));
+    }
+}
+
+void TestWindowLayouts::tabOrderFollowsTheTable()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(WindowFactory, create);
+    const std::unique_ptr<ui::Form> form(create());
+
+    QList<QWidget*> expected;
+    for (const ui::Control& c : layout->controls) {
+        if (form->control(c.name)->focusPolicy() & Qt::TabFocus)
+            expected << form->control(c.name);
+    }
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(form->focusWidget(), expected.first());
+
+    QList<QWidget*> chain;
+    QWidget* widget = expected.first();
+    for (int step = 0; step < 1000 && (step == 0 || widget != expected.first()); ++step) {
+        if (widget->focusPolicy() & Qt::TabFocus && widget->parentWidget() == form.get())
+            chain << widget;
+        widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(chain, expected);
+}
+
+QTEST_MAIN(TestWindowLayouts)
+#include "tst_window_layouts.moc"
