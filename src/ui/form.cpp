@@ -78,7 +78,9 @@ QWidget* createControl(const Control& c, QWidget* parent)
     }
     case Kind::RichTextBox: {
         auto* log = new QPlainTextEdit(parent);
-        log->setReadOnly(true); // results can be selected and copied, not edited
+        // Results can be selected and copied, with the mouse or the keyboard, not edited.
+        log->setReadOnly(true);
+        log->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         log->setPlainText(caption);
         widget = log;
         break;

@@ -23,6 +23,15 @@ QStringList visibleWindows()
     return names;
 }
 
+// Runs the program's event loop as main() does; a loop that does not end within ten
+// seconds is ended with 1, so the test fails instead of hanging.
+int execWithDeadline()
+{
+    QObject deadline;
+    QTimer::singleShot(10'000, &deadline, [] { QCoreApplication::exit(1); });
+    return QApplication::exec();
+}
+
 } // namespace
 
 class TestNavigation : public QObject {
@@ -39,6 +48,8 @@ private slots:
     void reopenedCalculatorStartsAfresh();
     void choosingAnOpenCalculatorKeepsItsContents();
     void closeBoxClosesLikeTheMenu();
+    void switchingDuringARunAbandonsIt();
+    void closingTheLastWindowEndsTheProgram();
     void exitClosesEveryWindow();
     void exitDuringARunEndsPromptly();
 
@@ -139,6 +150,33 @@ void TestNavigation::closeBoxClosesLikeTheMenu()
     QCOMPARE(feretWindow()->text("Text3"), "");
 }
 
+void TestNavigation::switchingDuringARunAbandonsIt()
+{
+    click("Option2");
+    QPointer<ui::Form> feret = feretWindow();
+    testing::typeInto(*feret, "Text3", "1000000000");
+    QTimer::singleShot(50, menu_, [this] { click("Option1"); });
+
+    QElapsedTimer clock;
+    clock.start();
+    testing::click(*feret, "Command1");
+
+    QVERIFY2(clock.elapsed() < 10'000, "the run went on after its window closed");
+    QVERIFY(!feretWindow());
+    QTRY_VERIFY(feret.isNull());
+}
+
+void TestNavigation::closingTheLastWindowEndsTheProgram()
+{
+    click("Option2");
+    QTimer::singleShot(0, menu_, [this] {
+        ui::Form* feret = feretWindow();
+        menu_->close();
+        feret->close();
+    });
+    QCOMPARE(execWithDeadline(), 0);
+}
+
 void TestNavigation::exitClosesEveryWindow()
 {
     click("Option2");
@@ -158,7 +196,7 @@ void TestNavigation::exitDuringARunEndsPromptly()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(execWithDeadline(), 0);
     QVERIFY2(clock.elapsed() < 10'000, "the run went on after the program ended");
     QCOMPARE(visibleWindows(), QStringList());
 }

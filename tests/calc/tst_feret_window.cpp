@@ -3,6 +3,8 @@
 #include "support/gui_test_support.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QScrollBar>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -53,6 +55,8 @@ private slots:
     void runAppendsOneFormattedLine_data();
     void runAppendsOneFormattedLine();
     void logCollectsRunsUntilCleared();
+    void newestLineIsScrolledIntoView();
+    void logCanBeCopied();
     void clickDuringRunAppendsItsLineFirst();
     void closingDuringRunAbandonsIt();
 
@@ -188,6 +192,31 @@ void TestFeretWindow::logCollectsRunsUntilCleared()
     lines = logLines(*form_);
     QCOMPARE(lines.size(), 1);
     QVERIFY(isResultBetween(lines[0], 2.0, kLongestWidth));
+}
+
+void TestFeretWindow::newestLineIsScrolledIntoView()
+{
+    auto* log = qobject_cast<QPlainTextEdit*>(form_->control("RTB1"));
+    type("Text3", "1");
+    for (int run = 0; run < 40; ++run)
+        click("Command1");
+    QScrollBar* bar = log->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
+}
+
+void TestFeretWindow::logCanBeCopied()
+{
+    auto* log = qobject_cast<QPlainTextEdit*>(form_->control("RTB1"));
+    type("Text3", "3");
+    click("Command1");
+    click("Command1");
+    log->setFocus();
+    QTest::keyClick(log, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(form_->logText("RTB1")).replace("\r\n", "\n"));
+    QTest::keyClicks(log, "9");
+    QCOMPARE(logLines(*form_).size(), 2); // typing does not change the results
 }
 
 // A second click while a run yields runs to its end inside the first, so its line comes
