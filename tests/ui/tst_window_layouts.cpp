@@ -66,6 +66,8 @@ private slots:
     void everyCaptionFitsAndRenders();
     void tabOrderFollowsTheTable_data() { windowMatchesItsTable_data(); }
     void tabOrderFollowsTheTable();
+    void narrowLabelGrowsOnlyIntoFreeSpace_data();
+    void narrowLabelGrowsOnlyIntoFreeSpace();
 };
 
 void TestWindowLayouts::windowMatchesItsTable_data()
@@ -163,6 +165,36 @@ void TestWindowLayouts::tabOrderFollowsTheTable()
         widget = widget->nextInFocusChain();
     }
     QCOMPARE(chain, expected);
+}
+
+void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace_data()
+{
+    QTest::addColumn<int>("neighbourLeft");
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<bool>("grows");
+    // A 300-twip (20 px) label at the left edge whose caption needs far more.
+    QTest::addRow("free space to the right") << 3000 << 6000 << true;
+    QTest::addRow("a control in the way") << 600 << 6000 << false;
+    QTest::addRow("the window's edge in the way") << 3000 << 600 << false;
+}
+
+void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace()
+{
+    QFETCH(int, neighbourLeft);
+    QFETCH(int, windowWidth);
+    QFETCH(bool, grows);
+    const ui::Font font{"ＭＳ Ｐゴシック", 15.75};
+    const ui::Control controls[] = {
+        {"Label1", ui::Kind::Label, "重力加速度", {0, 0, 300, 375}, font},
+        {"Text1", ui::Kind::TextBox, "", {neighbourLeft, 0, 300, 375}, font},
+    };
+    const ui::FormLayout layout{"Test", "Test", {0, 0, windowWidth, 1000}, controls};
+    const ui::Form form(layout);
+
+    const QWidget* label = form.control("Label1");
+    QCOMPARE(label->width() >= label->sizeHint().width(), grows);
+    QCOMPARE(label->width() == ui::toPixels(300), !grows);
+    QCOMPARE(form.control("Text1")->geometry(), pixels(controls[1].rect));
 }
 
 QTEST_MAIN(TestWindowLayouts)
