@@ -9,6 +9,7 @@ using ui::Align;
 constexpr ui::Font kTitle{"HGP行書体", 21.75};
 constexpr ui::Font kSubtitle{"ＭＳ ゴシック", 12};
 
+// clang-format off
 constexpr ui::Control kControls[] = {
     // name      kind           caption              left  top   width height  font       align
     {"Label1",   Label,         "化学工学概論",      {120,  120, 2775, 495}, kTitle,    Align::Center},
@@ -18,6 +19,7 @@ constexpr ui::Control kControls[] = {
     {"Option2",  OptionButton,  "定方向径計算",      {720, 1920, 1575, 495}},
     {"Option3",  OptionButton,  "球の分割",          {720, 2520, 1575, 495}},
 };
+// clang-format on
 
 // The first option closes before it shows; the other two show before they close.
 void Option1_Click(Navigator& nav)

@@ -22,8 +22,8 @@ std::string fixedDecimal(double value, std::string_view pattern)
 
     // The largest double has 309 integer digits.
     std::array<char, 309 + 2 + 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, std::min(decimals, 64));
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, std::min(decimals, 64));
     return std::string(buffer.data(), result.ptr);
 }
 
@@ -37,8 +37,8 @@ std::string generalFormat(double value)
     constexpr int kSignificantDigits = 15;
     // "-d.dddddddddddddde+ddd": the value rounded to 15 significant digits.
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, kSignificantDigits - 1);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
 
     const bool negative = text.front() == '-';

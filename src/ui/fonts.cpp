@@ -1,5 +1,7 @@
 #include "ui/fonts.h"
 
+#include "ui/qt_conversions.h"
+
 #include <QApplication>
 #include <QStringList>
 
@@ -19,11 +21,10 @@ const QStringList& japaneseGothics()
 void installFontSubstitutes()
 {
     QFont::insertSubstitutions("ＭＳ Ｐゴシック", QStringList{"MS PGothic"} + japaneseGothics());
-    QFont::insertSubstitutions("ＭＳ ゴシック",
-                               QStringList{"MS Gothic", "IPAGothic", "Noto Sans Mono CJK JP"} + japaneseGothics());
+    QFont::insertSubstitutions(
+        "ＭＳ ゴシック", QStringList{"MS Gothic", "IPAGothic", "Noto Sans Mono CJK JP"} + japaneseGothics());
     // A brush face for the course title, then a plain gothic.
-    QFont::insertSubstitutions("HGP行書体",
-                               QStringList{"HGPGyoshotai", "AoyagiKouzanFontT"} + japaneseGothics());
+    QFont::insertSubstitutions("HGP行書体", QStringList{"HGPGyoshotai", "AoyagiKouzanFontT"} + japaneseGothics());
     // Metric-compatible, so the Latin symbols keep their widths.
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
 }
@@ -37,7 +38,7 @@ QFont toQFont(const Font& font)
     } else {
         // Spelled out rather than left to Qt: a family list would otherwise skip the
         // substitutes of a missing first family and go straight to the next entry.
-        const auto family = QString::fromUtf8(font.family.data(), static_cast<qsizetype>(font.family.size()));
+        const QString family = toQString(font.family);
         candidates << family << QFont::substitutes(family);
     }
     if (font.charset == Charset::Japanese)

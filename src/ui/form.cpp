@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/fonts.h"
+#include "ui/qt_conversions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,17 +19,7 @@
 namespace ui {
 namespace {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QColor toQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
-QRect toPixels(const Twips& t)
-{
-    return QRect(ui::toPixels(t.left), ui::toPixels(t.top), ui::toPixels(t.width), ui::toPixels(t.height));
-}
 
 Qt::Alignment toQt(Align align)
 {
@@ -60,12 +51,8 @@ QWidget* createControl(const Control& c, QWidget* parent)
         widget = label;
         break;
     }
-    case Kind::TextBox:
-        widget = new QLineEdit(caption, parent);
-        break;
-    case Kind::CommandButton:
-        widget = new QPushButton(caption, parent);
-        break;
+    case Kind::TextBox: widget = new QLineEdit(caption, parent); break;
+    case Kind::CommandButton: widget = new QPushButton(caption, parent); break;
     case Kind::OptionButton: {
         // Drawn on a button face of its own, readable on the black window.
         auto* option = new QRadioButton(caption, parent);
@@ -89,7 +76,7 @@ QWidget* createControl(const Control& c, QWidget* parent)
     widget->setFont(toQFont(c.font));
     if (c.background)
         setColor(widget, c.kind == Kind::RichTextBox ? QPalette::Base : QPalette::Window, toQColor(*c.background));
-    widget->setGeometry(toPixels(c.rect));
+    widget->setGeometry(toQRect(c.rect));
     return widget;
 }
 
@@ -123,7 +110,7 @@ Form::Form(const FormLayout& layout)
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, Qt::black);
 
-    const QRect client = toPixels(layout.client);
+    const QRect client = toQRect(layout.client);
     setGeometry(client);
     setFixedSize(client.size());
 
@@ -151,8 +138,7 @@ Form::Form(const FormLayout& layout)
     }
 }
 
-template <class Widget>
-Widget* Form::find(ControlName name) const
+template <class Widget> Widget* Form::find(ControlName name) const
 {
     const auto it = controls_.find(name.objectName());
     auto* widget = it == controls_.end() ? nullptr : qobject_cast<Widget*>(it->second);
@@ -198,7 +184,8 @@ bool Form::yieldToEvents()
 
 void Form::onClick(ControlName button, std::function<void()> handler)
 {
-    connect(find<QAbstractButton>(button), &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
+    connect(
+        find<QAbstractButton>(button), &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
 }
 
 void Form::closeEvent(QCloseEvent* event)

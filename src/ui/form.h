@@ -47,8 +47,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    template <class Widget>
-    Widget* find(ControlName name) const;
+    template <class Widget> Widget* find(ControlName name) const;
 
     std::map<std::string, QWidget*, std::less<>> controls_;
     bool closed_ = false;

@@ -41,8 +41,15 @@ struct ControlName {
     std::string_view name;
     int index = -1;
 
-    constexpr ControlName(const char* n) : name(n) {}
-    constexpr ControlName(std::string_view n, int i) : name(n), index(i) {}
+    constexpr ControlName(const char* n)
+        : name(n)
+    {
+    }
+    constexpr ControlName(std::string_view n, int i)
+        : name(n),
+          index(i)
+    {
+    }
 
     // "Label1" or "Label1(3)": the widget's objectName.
     std::string objectName() const
@@ -66,7 +73,7 @@ struct Control {
 struct FormLayout {
     std::string_view name;    // "Form1": the window's objectName
     std::string_view caption; // its title
-    Twips client; // where the client area sits on the screen
+    Twips client;             // where the client area sits on the screen
     std::span<const Control> controls;
 };
 

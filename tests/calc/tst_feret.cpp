@@ -65,7 +65,7 @@ void TestFeret::trialWidth()
     QFETCH(double, expected);
     const double width = feret::trialWidth(a, b, r);
     QVERIFY2(std::abs(width - expected) <= 2e-15 * expected,
-             qPrintable(QString::number(width, 'g', 17) + " vs " + QString::number(expected, 'g', 17)));
+        qPrintable(QString::number(width, 'g', 17) + " vs " + QString::number(expected, 'g', 17)));
 }
 
 void TestFeret::meanWidth_data()
@@ -97,7 +97,15 @@ void TestFeret::runYieldsBeforeEachDraw()
 {
     QString events;
     feret::meanWidth(
-        5, 2, 3, [&] { events += 'd'; return 0.25f; }, [&] { events += 'y'; return true; });
+        5, 2, 3,
+        [&] {
+            events += 'd';
+            return 0.25f;
+        },
+        [&] {
+            events += 'y';
+            return true;
+        });
     QCOMPARE(events, "ydydyd");
 }
 
@@ -136,13 +144,14 @@ void TestFeret::longRunApproachesTheExactMean()
 {
     const double a = 5, b = 2, n = 1e6;
     feret::UniformSource source;
-    const auto mean = feret::meanWidth(a, b, n, [&] { return source.next(); }, [] { return true; });
+    const auto mean = feret::meanWidth(
+        a, b, n, [&] { return source.next(); }, [] { return true; });
     QVERIFY(mean.has_value());
     const double exact = 2 * (a + b) / std::numbers::pi;
     const double variance = (a * a + b * b) / 2 + 2 * a * b / std::numbers::pi - exact * exact;
     const double standardError = std::sqrt(variance / n);
     QVERIFY2(std::abs(*mean - exact) < 4 * standardError,
-             qPrintable(QString("mean %1, exact %2, SE %3").arg(*mean, 0, 'g', 10).arg(exact).arg(standardError)));
+        qPrintable(QString("mean %1, exact %2, SE %3").arg(*mean, 0, 'g', 10).arg(exact).arg(standardError)));
 }
 
 QTEST_APPLESS_MAIN(TestFeret)

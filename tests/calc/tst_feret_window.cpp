@@ -4,11 +4,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QScrollBar>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -97,22 +97,69 @@ void TestFeretWindow::rejectedRunAppendsNothing_data()
     QTest::addColumn<QString>("n");
     QTest::addColumn<QString>("message");
 
-    QTest::addRow("empty count") << "5" << "2" << "" << "値が入力されていません。";
-    QTest::addRow("empty count is checked first") << "x" << "" << "" << "値が入力されていません。";
-    QTest::addRow("count 0") << "5" << "2" << "0" << "n=0では計算できません";
-    QTest::addRow("count 00") << "5" << "2" << "00" << "n=0では計算できません";
-    QTest::addRow("count 0.0") << "5" << "2" << "0.0" << "n=0では計算できません";
-    QTest::addRow("count blank 0") << "5" << "2" << " 0" << "n=0では計算できません";
-    QTest::addRow("count -0") << "5" << "2" << "-0" << "n=0では計算できません";
-    QTest::addRow("empty a") << "" << "2" << "10" << "長さ a が入力されていません。";
-    QTest::addRow("empty b") << "5" << "" << "10" << "幅 b が入力されていません。";
-    QTest::addRow("a is a word") << "five" << "2" << "10" << "長さ a が数値ではありません。";
-    QTest::addRow("b with a unit") << "5" << "2cm" << "10" << "幅 b が数値ではありません。";
-    QTest::addRow("count is not a number") << "5" << "2" << "1e" << "n が数値ではありません。";
-    QTest::addRow("a is checked before the count") << "inf" << "2" << "abc" << "長さ a が数値ではありません。";
-    QTest::addRow("a too large") << "1e400" << "2" << "10" << "長さ a が大きすぎます。";
-    QTest::addRow("count too large") << "5" << "2" << "-1e400" << "n が大きすぎます。";
-    QTest::addRow("mean overflows") << "1e308" << "1e308" << "3"
+    QTest::addRow("empty count") << "5"
+                                 << "2"
+                                 << ""
+                                 << "値が入力されていません。";
+    QTest::addRow("empty count is checked first") << "x"
+                                                  << ""
+                                                  << ""
+                                                  << "値が入力されていません。";
+    QTest::addRow("count 0") << "5"
+                             << "2"
+                             << "0"
+                             << "n=0では計算できません";
+    QTest::addRow("count 00") << "5"
+                              << "2"
+                              << "00"
+                              << "n=0では計算できません";
+    QTest::addRow("count 0.0") << "5"
+                               << "2"
+                               << "0.0"
+                               << "n=0では計算できません";
+    QTest::addRow("count blank 0") << "5"
+                                   << "2"
+                                   << " 0"
+                                   << "n=0では計算できません";
+    QTest::addRow("count -0") << "5"
+                              << "2"
+                              << "-0"
+                              << "n=0では計算できません";
+    QTest::addRow("empty a") << ""
+                             << "2"
+                             << "10"
+                             << "長さ a が入力されていません。";
+    QTest::addRow("empty b") << "5"
+                             << ""
+                             << "10"
+                             << "幅 b が入力されていません。";
+    QTest::addRow("a is a word") << "five"
+                                 << "2"
+                                 << "10"
+                                 << "長さ a が数値ではありません。";
+    QTest::addRow("b with a unit") << "5"
+                                   << "2cm"
+                                   << "10"
+                                   << "幅 b が数値ではありません。";
+    QTest::addRow("count is not a number") << "5"
+                                           << "2"
+                                           << "1e"
+                                           << "n が数値ではありません。";
+    QTest::addRow("a is checked before the count") << "inf"
+                                                   << "2"
+                                                   << "abc"
+                                                   << "長さ a が数値ではありません。";
+    QTest::addRow("a too large") << "1e400"
+                                 << "2"
+                                 << "10"
+                                 << "長さ a が大きすぎます。";
+    QTest::addRow("count too large") << "5"
+                                     << "2"
+                                     << "-1e400"
+                                     << "n が大きすぎます。";
+    QTest::addRow("mean overflows") << "1e308"
+                                    << "1e308"
+                                    << "3"
                                     << "長さ a または幅 b が大きすぎて計算できません。";
 }
 
@@ -236,7 +283,7 @@ void TestFeretWindow::clickDuringRunAppendsItsLineFirst()
     const QStringList lines = logLines(*form_);
     QCOMPARE(lines.size(), 2);
     QVERIFY2(isResultBetween(lines[0], 1.0, std::sqrt(2.0)), qPrintable(lines[0])); // the 1 x 1 square
-    QVERIFY2(isResultBetween(lines[1], 4.0, 5.0), qPrintable(lines[1]));           // 50 trials of 5 x 2
+    QVERIFY2(isResultBetween(lines[1], 4.0, 5.0), qPrintable(lines[1]));            // 50 trials of 5 x 2
 }
 
 void TestFeretWindow::closingDuringRunAbandonsIt()

@@ -154,21 +154,35 @@ void TestNumtext::fixedDecimal_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
 
-    QTest::addRow("pads with zeros") << 0.049 << "0.00000" << "0.04900";
-    QTest::addRow("two thirds rounds up") << 2.0 / 3.0 << "0.0000000" << "0.6666667";
-    QTest::addRow("zero") << 0.0 << "0.00000" << "0.00000";
-    QTest::addRow("negative zero has no sign") << -0.0 << "0.0000000" << "0.0000000";
-    QTest::addRow("negative keeps its sign") << -0.049 << "0.00000" << "-0.04900";
-    QTest::addRow("negative rounded keeps its sign") << -2.0 / 3.0 << "0.0000000" << "-0.6666667";
-    QTest::addRow("tiny negative keeps its sign") << -1e-9 << "0.00000" << "-0.00000";
-    QTest::addRow("below half of the last place") << 0.000004 << "0.00000" << "0.00000";
-    QTest::addRow("whole number") << 12.5 << "0.0000000" << "12.5000000";
-    QTest::addRow("no exponent for large values") << 1e20 << "0.00000" << "100000000000000000000.00000";
+    QTest::addRow("pads with zeros") << 0.049 << "0.00000"
+                                     << "0.04900";
+    QTest::addRow("two thirds rounds up") << 2.0 / 3.0 << "0.0000000"
+                                          << "0.6666667";
+    QTest::addRow("zero") << 0.0 << "0.00000"
+                          << "0.00000";
+    QTest::addRow("negative zero has no sign") << -0.0 << "0.0000000"
+                                               << "0.0000000";
+    QTest::addRow("negative keeps its sign") << -0.049 << "0.00000"
+                                             << "-0.04900";
+    QTest::addRow("negative rounded keeps its sign") << -2.0 / 3.0 << "0.0000000"
+                                                     << "-0.6666667";
+    QTest::addRow("tiny negative keeps its sign") << -1e-9 << "0.00000"
+                                                  << "-0.00000";
+    QTest::addRow("below half of the last place") << 0.000004 << "0.00000"
+                                                  << "0.00000";
+    QTest::addRow("whole number") << 12.5 << "0.0000000"
+                                  << "12.5000000";
+    QTest::addRow("no exponent for large values") << 1e20 << "0.00000"
+                                                  << "100000000000000000000.00000";
     QTest::addRow("largest double")
         << std::numeric_limits<double>::max() << "0.00000"
-        << "179769313486231570814527423731704356798070567525844996598917476803157260780028538760589558632766878171540458953514382464234321326889464182768467546703537516986049910576551282076245490090389328944075868508455133942304583236903222948165808559332123348274797826204144723168738177180919299881250404026184124858368.00000";
-    QTest::addRow("infinity gives no text") << std::numeric_limits<double>::infinity() << "0.00000" << "";
-    QTest::addRow("NaN gives no text") << std::numeric_limits<double>::quiet_NaN() << "0.00000" << "";
+        << "17976931348623157081452742373170435679807056752584499659891747680315726078002853876058955863276687817154045"
+           "89535143824642343213268894641827684675467035375169860499105765512820762454900903893289440758685084551339423"
+           "04583236903222948165808559332123348274797826204144723168738177180919299881250404026184124858368.00000";
+    QTest::addRow("infinity gives no text") << std::numeric_limits<double>::infinity() << "0.00000"
+                                            << "";
+    QTest::addRow("NaN gives no text") << std::numeric_limits<double>::quiet_NaN() << "0.00000"
+                                       << "";
 }
 
 void TestNumtext::fixedDecimal()

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/menu_window.h"
 #include "calc/feret/feret_window.h"
+#include "ui/qt_conversions.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
@@ -19,17 +20,7 @@ Q_DECLARE_METATYPE(WindowFactory)
 
 namespace {
 
-QRect pixels(const ui::Twips& t)
-{
-    return QRect(ui::toPixels(t.left), ui::toPixels(t.top), ui::toPixels(t.width), ui::toPixels(t.height));
-}
-
 QString nameOf(const ui::Control& c) { return QString::fromStdString(c.name.objectName()); }
-
-QString captionOf(const ui::Control& c)
-{
-    return QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size()));
-}
 
 // Some family of the font, installed here, draws the character: it will not show as a box.
 bool hasGlyph(const QFont& font, char32_t ch)
@@ -86,8 +77,8 @@ void TestWindowLayouts::windowMatchesItsTable()
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 
-    QCOMPARE(form->windowTitle(), QString::fromUtf8(layout->caption.data(), static_cast<qsizetype>(layout->caption.size())));
-    QCOMPARE(form->geometry(), pixels(layout->client));
+    QCOMPARE(form->windowTitle(), ui::toQString(layout->caption));
+    QCOMPARE(form->geometry(), ui::toQRect(layout->client));
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
@@ -104,7 +95,7 @@ void TestWindowLayouts::controlsSitWhereTheTableSays()
     const std::unique_ptr<ui::Form> form(create());
 
     for (const ui::Control& c : layout->controls) {
-        const QRect table = pixels(c.rect);
+        const QRect table = ui::toQRect(c.rect);
         const QWidget* widget = form->control(c.name);
         QCOMPARE(widget->objectName(), nameOf(c));
         const QRect actual = widget->geometry();
@@ -118,7 +109,8 @@ void TestWindowLayouts::controlsSitWhereTheTableSays()
         QVERIFY(form->rect().contains(strip));
         for (const ui::Control& other : layout->controls) {
             if (other.name.objectName() != c.name.objectName())
-                QVERIFY2(!pixels(other.rect).intersects(strip), qPrintable(nameOf(c) + " covers " + nameOf(other)));
+                QVERIFY2(
+                    !ui::toQRect(other.rect).intersects(strip), qPrintable(nameOf(c) + " covers " + nameOf(other)));
         }
     }
 }
@@ -131,15 +123,22 @@ void TestWindowLayouts::everyCaptionFitsAndRenders()
 
     for (const ui::Control& c : layout->controls) {
         const QWidget* widget = form->control(c.name);
-        const QString caption = captionOf(c);
+        const QString caption = ui::toQString(c.caption);
         for (char32_t ch : caption.toUcs4())
-            QVERIFY2(hasGlyph(widget->font(), ch), qPrintable(nameOf(c) + ": no glyph for " + QString::fromUcs4(&ch, 1)));
+            QVERIFY2(
+                hasGlyph(widget->font(), ch), qPrintable(nameOf(c) + ": no glyph for " + QString::fromUcs4(&ch, 1)));
         if (c.kind == ui::Kind::TextBox || c.kind == ui::Kind::RichTextBox)
             continue; // what a student types may scroll
         QVERIFY2(neededWidth(widget, caption) <= widget->width(),
-                 qPrintable(QString("%1 needs %2 px, has %3").arg(nameOf(c)).arg(neededWidth(widget, caption)).arg(widget->width())));
+            qPrintable(QString("%1 needs %2 px, has %3")
+                           .arg(nameOf(c))
+                           .arg(neededWidth(widget, caption))
+                           .arg(widget->width())));
         QVERIFY2(widget->fontMetrics().height() <= widget->height(),
-                 qPrintable(QString("%1 needs %2 px high, has %3").arg(nameOf(c)).arg(widget->fontMetrics().height()).arg(widget->height())));
+            qPrintable(QString("%1 needs %2 px high, has %3")
+                           .arg(nameOf(c))
+                           .arg(widget->fontMetrics().height())
+                           .arg(widget->height())));
     }
 }
 
@@ -194,7 +193,7 @@ void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace()
     const QWidget* label = form.control("Label1");
     QCOMPARE(label->width() >= label->sizeHint().width(), grows);
     QCOMPARE(label->width() == ui::toPixels(300), !grows);
-    QCOMPARE(form.control("Text1")->geometry(), pixels(controls[1].rect));
+    QCOMPARE(form.control("Text1")->geometry(), ui::toQRect(controls[1].rect));
 }
 
 QTEST_MAIN(TestWindowLayouts)

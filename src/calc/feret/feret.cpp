@@ -10,12 +10,11 @@ double trialWidth(double a, double b, float r)
     const auto theta = static_cast<float>(static_cast<double>(r) * 90.0);
     const auto complement = static_cast<float>(90.0 - static_cast<double>(theta));
     return a * std::cos(static_cast<double>(theta) * kRadiansPerDegree)
-         + b * std::cos(static_cast<double>(complement) * kRadiansPerDegree);
+        + b * std::cos(static_cast<double>(complement) * kRadiansPerDegree);
 }
 
-std::optional<double> meanWidth(double a, double b, double n,
-                                const std::function<float()>& draw,
-                                const std::function<bool()>& keepGoing)
+std::optional<double> meanWidth(
+    double a, double b, double n, const std::function<float()>& draw, const std::function<bool()>& keepGoing)
 {
     double sum = 0;
     // A double counter: n may be fractional or beyond any integer type.

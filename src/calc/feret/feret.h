@@ -18,8 +18,7 @@ double trialWidth(double a, double b, float r);
 // divides by n itself (so a count of 2.5 makes two trials and divides by 2.5).
 // Before each trial keepGoing() is asked; once it answers false the run is abandoned
 // and nullopt returned. The mean may be infinite or NaN (n == 0, huge a or b).
-std::optional<double> meanWidth(double a, double b, double n,
-                                const std::function<float()>& draw,
-                                const std::function<bool()>& keepGoing);
+std::optional<double> meanWidth(
+    double a, double b, double n, const std::function<float()>& draw, const std::function<bool()>& keepGoing);
 
 } // namespace feret

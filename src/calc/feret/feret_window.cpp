@@ -19,6 +19,7 @@ constexpr ui::Font kSymbol{"Times New Roman", 15.75, true, ui::Charset::Western}
 constexpr ui::Font kLog{"ＭＳ Ｐゴシック", 21.75};
 constexpr ui::Rgb kLightGrey{224, 224, 224};
 
+// clang-format off
 constexpr ui::Control kControls[] = {
     // name      kind            caption           left  top   width height   font     align
     {"Text1",    TextBox,        "5",             {1200,  240, 1215,  450}, kInput},
@@ -33,6 +34,7 @@ constexpr ui::Control kControls[] = {
     {"Label4",   Label,          "長さ",          { 240,  320,  615,  375}, kInput, Align::Right},
     {"Label5",   Label,          "幅",            { 240,  920,  615,  375}, kInput, Align::Right},
 };
+// clang-format on
 
 // What is wrong with one of a, b and n, in the words of the window's own messages.
 std::optional<std::string> problemWith(std::string_view field, std::string_view text, const numtext::Number& number)
@@ -64,8 +66,8 @@ void Command1_Click(ui::Form& form)
     const numtext::Number a = numtext::strictCoerce(aText);
     const numtext::Number b = numtext::strictCoerce(bText);
     const numtext::Number n = numtext::strictCoerce(nText);
-    for (const auto& problem : {problemWith("長さ a", aText, a), problemWith("幅 b", bText, b),
-                                problemWith("n", nText, n)}) {
+    for (const auto& problem :
+        {problemWith("長さ a", aText, a), problemWith("幅 b", bText, b), problemWith("n", nText, n)}) {
         if (problem) {
             form.showMessage(*problem);
             return;
