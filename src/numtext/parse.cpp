@@ -137,34 +137,30 @@ Number toNumber(const Token& t)
     return {Status::Ok, value};
 }
 
-} // namespace
-
-Number lenientParse(std::string_view text)
+std::size_t skipBlanks(std::string_view s, std::size_t pos)
 {
-    const std::string s = foldToAscii(text);
-    std::size_t pos = 0;
     while (pos < s.size() && isBlank(s[pos]))
         ++pos;
-    const auto token = scanNumber(s, pos);
+    return pos;
+}
+
+enum class Extent { Prefix, WholeText };
+
+Number parse(std::string_view text, Extent extent)
+{
+    const std::string s = foldToAscii(text);
+    const auto token = scanNumber(s, skipBlanks(s, 0));
+    if (extent == Extent::WholeText && (!token || skipBlanks(s, token->end) != s.size()))
+        return {Status::NotANumber, 0.0};
     if (!token)
         return {Status::Ok, 0.0};
     return toNumber(*token);
 }
 
-Number strictCoerce(std::string_view text)
-{
-    const std::string s = foldToAscii(text);
-    std::size_t pos = 0;
-    while (pos < s.size() && isBlank(s[pos]))
-        ++pos;
-    const auto token = scanNumber(s, pos);
-    if (!token)
-        return {Status::NotANumber, 0.0};
-    for (std::size_t rest = token->end; rest < s.size(); ++rest) {
-        if (!isBlank(s[rest]))
-            return {Status::NotANumber, 0.0};
-    }
-    return toNumber(*token);
-}
+} // namespace
+
+Number lenientParse(std::string_view text) { return parse(text, Extent::Prefix); }
+
+Number strictCoerce(std::string_view text) { return parse(text, Extent::WholeText); }
 
 } // namespace numtext
