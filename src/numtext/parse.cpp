@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -49,7 +50,7 @@ struct Token {
     bool negative = false;
     std::string_view integerDigits;
     std::string_view fractionDigits;
-    long exponent = 0; // saturated far beyond any double's range
+    std::int64_t exponent = 0; // saturated far beyond any double's range
 };
 
 std::optional<Token> scanNumber(std::string_view s, std::size_t pos)
@@ -88,8 +89,8 @@ std::optional<Token> scanNumber(std::string_view s, std::size_t pos)
         }
         const std::size_t expEnd = digitsFrom(p);
         if (expEnd > p) {
-            constexpr long kSaturated = 1'000'000'000;
-            long e = 0;
+            constexpr std::int64_t kSaturated = 1'000'000'000;
+            std::int64_t e = 0;
             for (std::size_t k = p; k < expEnd; ++k)
                 e = e < kSaturated ? e * 10 + (s[k] - '0') : kSaturated;
             t.exponent = negativeExponent ? -e : e;
@@ -102,15 +103,15 @@ std::optional<Token> scanNumber(std::string_view s, std::size_t pos)
 
 // The decimal exponent of the token's leading significant digit, plus one; only its sign
 // matters, to tell overflow from underflow.
-long magnitude(const Token& t)
+std::int64_t magnitude(const Token& t)
 {
     const auto firstNonZero = t.integerDigits.find_first_not_of('0');
     if (firstNonZero != std::string_view::npos)
-        return static_cast<long>(t.integerDigits.size() - firstNonZero) + t.exponent;
+        return static_cast<std::int64_t>(t.integerDigits.size() - firstNonZero) + t.exponent;
     const auto leadingZeros = t.fractionDigits.find_first_not_of('0');
     if (leadingZeros == std::string_view::npos)
         return 0; // the number is zero
-    return -static_cast<long>(leadingZeros) + t.exponent;
+    return -static_cast<std::int64_t>(leadingZeros) + t.exponent;
 }
 
 Number toNumber(const Token& t)
