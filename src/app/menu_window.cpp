@@ -11,7 +11,7 @@ constexpr ui::Font kSubtitle{"ＭＳ ゴシック", 12};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
-    // name      kind           caption              left  top   width height  font       align
+    // name     kind           caption             {left  top  width height}  font, align
     {"Label1",   Label,         "化学工学概論",      {120,  120, 2775, 495}, kTitle,    Align::Center},
     {"Label2",   Label,         "数値計算プログラム", {120,  720, 2775, 375}, kSubtitle, Align::Center},
     {"Command3", CommandButton, "終了",              {720, 3840, 1575, 495}},

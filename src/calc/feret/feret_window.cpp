@@ -21,7 +21,7 @@ constexpr ui::Rgb kLightGrey{224, 224, 224};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
-    // name      kind            caption           left  top   width height   font     align
+    // name     kind            caption          {left   top  width height}  font, align, colours
     {"Text1",    TextBox,        "5",             {1200,  240, 1215,  450}, kInput},
     {"Text2",    TextBox,        "2",             {1200,  840, 1215,  450}, kInput},
     {"Text3",    TextBox,        "",              {1200, 1440, 1215,  450}, kInput},
