@@ -20,11 +20,12 @@ const QStringList& japaneseGothics()
 
 void installFontSubstitutes()
 {
-    QFont::insertSubstitutions("ＭＳ Ｐゴシック", QStringList{"MS PGothic"} + japaneseGothics());
-    QFont::insertSubstitutions(
-        "ＭＳ ゴシック", QStringList{"MS Gothic", "IPAGothic", "Noto Sans Mono CJK JP"} + japaneseGothics());
-    // A brush face for the course title, then a plain gothic.
-    QFont::insertSubstitutions("HGP行書体", QStringList{"HGPGyoshotai", "AoyagiKouzanFontT"} + japaneseGothics());
+    // Fonts with the Japanese charset fall back to the Japanese gothics anyway (toQFont),
+    // so each list names only what stands in for that face in particular.
+    QFont::insertSubstitutions("ＭＳ Ｐゴシック", {"MS PGothic", "IPAPGothic", "Noto Sans CJK JP"});
+    QFont::insertSubstitutions("ＭＳ ゴシック", {"MS Gothic", "IPAGothic", "Noto Sans Mono CJK JP"});
+    // A brush face for the course title.
+    QFont::insertSubstitutions("HGP行書体", {"HGPGyoshotai", "AoyagiKouzanFontT"});
     // Metric-compatible, so the Latin symbols keep their widths.
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
 }
