@@ -1,6 +1,8 @@
 #include "app/navigator.h"
 
 #include "calc/feret/feret_window.h"
+#include "calc/settling/settling_window.h"
+#include "calc/sphere/sphere_window.h"
 
 #include <QApplication>
 
@@ -10,10 +12,11 @@ namespace {
 ui::Form* create(Calculator calculator)
 {
     switch (calculator) {
+    case Calculator::SettlingVelocity: return settling::createForm3();
     case Calculator::FeretDiameter: return feret::createForm1();
-    case Calculator::SettlingVelocity:
-    case Calculator::SphereDivision: return nullptr; // their windows are not built yet
+    case Calculator::SphereDivision: return sphere::createForm4();
     }
+    Q_UNREACHABLE();
     return nullptr;
 }
 
@@ -35,8 +38,7 @@ void Navigator::show(Calculator calculator)
     }
     ui::Form* form = create(calculator);
     windows_[static_cast<std::size_t>(calculator)] = form;
-    if (form)
-        form->show();
+    form->show();
 }
 
 void Navigator::close(Calculator calculator)

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace ui {
@@ -80,22 +82,27 @@ QWidget* createControl(const Control& c, QWidget* parent)
     return widget;
 }
 
-// A label whose caption is wider than its box with the installed fonts grows to the right,
-// as long as the strip it gains stays inside the window and covers no other control.
+// A label whose caption is wider than its box with the installed fonts grows into a strip
+// beside it that stays inside the window and covers no other control: away from the side
+// its text is aligned to if it can, else towards it.
 void widenToFit(QLabel* label, const std::vector<QWidget*>& all, QSize client)
 {
-    const int needed = label->sizeHint().width();
     const QRect box = label->geometry();
-    if (needed <= box.width())
+    const int missing = label->sizeHint().width() - box.width();
+    if (missing <= 0)
         return;
-    const QRect strip(box.right() + 1, box.top(), needed - box.width(), box.height());
-    if (!QRect(QPoint(0, 0), client).contains(strip))
-        return;
-    for (const QWidget* other : all) {
-        if (other != label && other->geometry().intersects(strip))
+    const QRect right(box.right() + 1, box.top(), missing, box.height());
+    const QRect left(box.left() - missing, box.top(), missing, box.height());
+    const bool rightAligned = label->alignment() & Qt::AlignRight;
+    for (const QRect& strip : rightAligned ? std::array{left, right} : std::array{right, left}) {
+        const bool free = QRect(QPoint(0, 0), client).contains(strip)
+            && std::none_of(all.begin(), all.end(),
+                [&](const QWidget* other) { return other != label && other->geometry().intersects(strip); });
+        if (free) {
+            label->setGeometry(box.united(strip));
             return;
+        }
     }
-    label->setGeometry(box.adjusted(0, 0, strip.width(), 0));
 }
 
 } // namespace
@@ -186,6 +193,14 @@ void Form::onClick(ControlName button, std::function<void()> handler)
 {
     connect(
         find<QAbstractButton>(button), &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+Form* createForm(const FormLayout& layout, std::span<const ClickHandler> handlers)
+{
+    auto* form = new Form(layout);
+    for (const ClickHandler& handler : handlers)
+        form->onClick(handler.button, [form, run = handler.run] { run(*form); });
+    return form;
 }
 
 void Form::closeEvent(QCloseEvent* event)

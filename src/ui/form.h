@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -52,5 +53,14 @@ private:
     std::map<std::string, QWidget*, std::less<>> controls_;
     bool closed_ = false;
 };
+
+// A button of a window's table and what clicking it does.
+struct ClickHandler {
+    ControlName button;
+    void (*run)(Form& form);
+};
+
+// A new window with the initial texts of its table and each handler connected to its button.
+Form* createForm(const FormLayout& layout, std::span<const ClickHandler> handlers);
 
 } // namespace ui

@@ -9,6 +9,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <utility>
+
+Q_DECLARE_METATYPE(app::Calculator)
+
 namespace {
 
 // The names of the program's windows a user can see, sorted.
@@ -45,7 +49,9 @@ private slots:
     void startsWithTheMenuAlone();
     void optionsLeaveOnlyTheChosenCalculator_data();
     void optionsLeaveOnlyTheChosenCalculator();
+    void reopenedCalculatorStartsAfresh_data();
     void reopenedCalculatorStartsAfresh();
+    void reopenedFeretHasAnEmptyLog();
     void choosingAnOpenCalculatorKeepsItsContents();
     void closeBoxClosesLikeTheMenu();
     void switchingDuringARunAbandonsIt();
@@ -89,11 +95,16 @@ void TestNavigation::optionsLeaveOnlyTheChosenCalculator_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QStringList>("windows");
 
-    QTest::addRow("Feret diameter") << QStringList{"Option2"} << QStringList{"Form1", "Form2"};
-    QTest::addRow("settling velocity closes Feret") << QStringList{"Option2", "Option1"} << QStringList{"Form2"};
-    QTest::addRow("sphere division closes Feret") << QStringList{"Option2", "Option3"} << QStringList{"Form2"};
-    QTest::addRow("back to Feret") << QStringList{"Option2", "Option1", "Option2"} << QStringList{"Form1", "Form2"};
-    QTest::addRow("Feret chosen twice") << QStringList{"Option2", "Option2"} << QStringList{"Form1", "Form2"};
+    const std::pair<QString, QString> calculators[] = {{"Option1", "Form3"}, {"Option2", "Form1"}, {"Option3", "Form4"}};
+    for (const auto& [first, firstWindow] : calculators) {
+        QTest::addRow("%s", qPrintable(first)) << QStringList{first} << QStringList{firstWindow, "Form2"};
+        for (const auto& [second, secondWindow] : calculators) {
+            QTest::addRow("%s then %s", qPrintable(first), qPrintable(second))
+                << QStringList{first, second} << QStringList{secondWindow, "Form2"};
+        }
+    }
+    QTest::addRow("round trip") << QStringList{"Option2", "Option1", "Option3", "Option2"}
+                                << QStringList{"Form1", "Form2"};
 }
 
 void TestNavigation::optionsLeaveOnlyTheChosenCalculator()
@@ -102,28 +113,56 @@ void TestNavigation::optionsLeaveOnlyTheChosenCalculator()
     QFETCH(QStringList, windows);
     for (const QString& option : options)
         click(option.toStdString().c_str());
+    windows.sort();
     QCOMPARE(visibleWindows(), windows);
+}
+
+void TestNavigation::reopenedCalculatorStartsAfresh_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<app::Calculator>("calculator");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("initialText");
+    QTest::addRow("settling velocity") << "Option1" << app::Calculator::SettlingVelocity << "Text5" << "980";
+    QTest::addRow("Feret diameter") << "Option2" << app::Calculator::FeretDiameter << "Text1" << "5";
+    QTest::addRow("sphere division") << "Option3" << app::Calculator::SphereDivision << "Text4" << "";
 }
 
 void TestNavigation::reopenedCalculatorStartsAfresh()
 {
+    QFETCH(QString, option);
+    QFETCH(app::Calculator, calculator);
+    QFETCH(QString, field);
+    QFETCH(QString, initialText);
+    const std::string fieldName = field.toStdString();
+
+    click(option.toStdString().c_str());
+    QPointer<ui::Form> first = menu_->navigator().window(calculator);
+    testing::typeInto(*first, fieldName.c_str(), "7");
+    QCOMPARE(first->text(fieldName.c_str()), "7");
+
+    click(option == "Option1" ? "Option2" : "Option1");
+    QTRY_VERIFY(first.isNull());
+    click(option.toStdString().c_str());
+
+    ui::Form* second = menu_->navigator().window(calculator);
+    QVERIFY(second);
+    QCOMPARE(QString::fromStdString(second->text(fieldName.c_str())), initialText);
+}
+
+void TestNavigation::reopenedFeretHasAnEmptyLog()
+{
     click("Option2");
     QPointer<ui::Form> first = feretWindow();
-    testing::typeInto(*first, "Text1", "7");
     testing::typeInto(*first, "Text3", "3");
     testing::click(*first, "Command1");
     QVERIFY(!first->logText("RTB1").empty());
 
-    click("Option1");
+    click("Option3");
     QTRY_VERIFY(first.isNull());
     click("Option2");
-
-    ui::Form* second = feretWindow();
-    QVERIFY(second);
-    QCOMPARE(second->text("Text1"), "5");
-    QCOMPARE(second->text("Text2"), "2");
-    QCOMPARE(second->text("Text3"), "");
-    QCOMPARE(second->logText("RTB1"), "");
+    QCOMPARE(feretWindow()->text("Text3"), "");
+    QCOMPARE(feretWindow()->logText("RTB1"), "");
 }
 
 void TestNavigation::choosingAnOpenCalculatorKeepsItsContents()

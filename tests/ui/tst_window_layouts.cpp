@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/menu_window.h"
 #include "calc/feret/feret_window.h"
+#include "calc/settling/settling_window.h"
+#include "calc/sphere/sphere_window.h"
 #include "ui/qt_conversions.h"
 
 #include <QAbstractButton>
@@ -10,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -41,6 +44,16 @@ int neededWidth(const QWidget* widget, const QString& caption)
     return widget->fontMetrics().horizontalAdvance(caption) + 8; // a push button's frame and margin
 }
 
+// A label draws its caption from its top edge, and only its ink must fit ("d" has no
+// descender); a button centres a full line.
+int neededHeight(const QWidget* widget, const QString& caption)
+{
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (qobject_cast<const QLabel*>(widget))
+        return metrics.ascent() + metrics.tightBoundingRect(caption).bottom() + 1;
+    return metrics.height();
+}
+
 } // namespace
 
 class TestWindowLayouts : public QObject {
@@ -55,6 +68,10 @@ private slots:
     void controlsSitWhereTheTableSays();
     void everyCaptionFitsAndRenders_data() { windowMatchesItsTable_data(); }
     void everyCaptionFitsAndRenders();
+    void controlsLookAsTheTableSays_data() { windowMatchesItsTable_data(); }
+    void controlsLookAsTheTableSays();
+    void lookAlikeCharactersAreTheRightOnes_data();
+    void lookAlikeCharactersAreTheRightOnes();
     void tabOrderFollowsTheTable_data() { windowMatchesItsTable_data(); }
     void tabOrderFollowsTheTable();
     void narrowLabelGrowsOnlyIntoFreeSpace_data();
@@ -67,6 +84,8 @@ void TestWindowLayouts::windowMatchesItsTable_data()
     QTest::addColumn<WindowFactory>("create");
     QTest::addRow("Form2 menu") << &app::Form2 << WindowFactory([] { return new app::Menu; });
     QTest::addRow("Form1 Feret diameter") << &feret::Form1 << WindowFactory(feret::createForm1);
+    QTest::addRow("Form3 settling velocity") << &settling::Form3 << WindowFactory(settling::createForm3);
+    QTest::addRow("Form4 sphere division") << &sphere::Form4 << WindowFactory(sphere::createForm4);
 }
 
 void TestWindowLayouts::windowMatchesItsTable()
@@ -86,8 +105,8 @@ void TestWindowLayouts::windowMatchesItsTable()
     QVERIFY(form->autoFillBackground());
 }
 
-// Every control at its rectangle; a label may only have grown to the right, onto a strip
-// inside the window that no other control covers.
+// Every control at its rectangle; a label may only have grown sideways, onto a strip inside
+// the window that no other control covers.
 void TestWindowLayouts::controlsSitWhereTheTableSays()
 {
     QFETCH(const ui::FormLayout*, layout);
@@ -102,10 +121,12 @@ void TestWindowLayouts::controlsSitWhereTheTableSays()
         if (actual == table)
             continue;
         QVERIFY2(c.kind == ui::Kind::Label, qPrintable(nameOf(c) + " moved"));
-        QCOMPARE(actual.topLeft(), table.topLeft());
+        QCOMPARE(actual.top(), table.top());
         QCOMPARE(actual.height(), table.height());
-        QVERIFY2(actual.width() > table.width(), qPrintable(nameOf(c) + " shrank"));
-        const QRect strip(table.right() + 1, table.top(), actual.width() - table.width(), table.height());
+        QVERIFY2(actual.contains(table) && (actual.left() == table.left() || actual.right() == table.right()),
+            qPrintable(nameOf(c) + " did not grow on one side only"));
+        const QRect strip = actual.left() == table.left() ? QRect(table.right() + 1, table.top(), actual.width() - table.width(), table.height())
+                                                          : QRect(actual.left(), table.top(), actual.width() - table.width(), table.height());
         QVERIFY(form->rect().contains(strip));
         for (const ui::Control& other : layout->controls) {
             if (other.name.objectName() != c.name.objectName())
@@ -134,12 +155,58 @@ void TestWindowLayouts::everyCaptionFitsAndRenders()
                            .arg(nameOf(c))
                            .arg(neededWidth(widget, caption))
                            .arg(widget->width())));
-        QVERIFY2(widget->fontMetrics().height() <= widget->height(),
+        QVERIFY2(neededHeight(widget, caption) <= widget->height(),
             qPrintable(QString("%1 needs %2 px high, has %3")
                            .arg(nameOf(c))
-                           .arg(widget->fontMetrics().height())
+                           .arg(neededHeight(widget, caption))
                            .arg(widget->height())));
     }
+}
+
+void TestWindowLayouts::controlsLookAsTheTableSays()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(WindowFactory, create);
+    const std::unique_ptr<ui::Form> form(create());
+
+    for (const ui::Control& c : layout->controls) {
+        const QWidget* widget = form->control(c.name);
+        if (!c.font.family.empty())
+            QCOMPARE(widget->font().families().value(0), ui::toQString(c.font.family));
+        if (c.font.points > 0)
+            QCOMPARE(widget->font().pointSizeF(), c.font.points);
+        QCOMPARE(widget->font().italic(), c.font.italic);
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            const ui::Rgb rgb = c.foreground.value_or(ui::kWhite);
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(rgb.red, rgb.green, rgb.blue));
+            const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+            QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, horizontal[int(c.align)]);
+        }
+    }
+}
+
+// Characters that have look-alikes, spelled here by code point.
+void TestWindowLayouts::lookAlikeCharactersAreTheRightOnes_data()
+{
+    QTest::addColumn<const ui::FormLayout*>("layout");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addRow("particle, not powder") << &settling::Form3 << "Label1(0)" << QString::fromUtf8(u8"\u7D1B体直径");
+    QTest::addRow("Greek mu, not micro sign") << &settling::Form3 << "Label1(5)" << QString::fromUtf8(u8"\u03BCm");
+    QTest::addRow("half-width middle dot") << &settling::Form3 << "Label1(8)" << QString::fromUtf8(u8"g/cm\uFF65s");
+    QTest::addRow("downwards arrow") << &sphere::Form4 << "Label1(3)" << QString::fromUtf8(u8"\u2193");
+    QTest::addRow("ASCII one") << &sphere::Form4 << "Label1(8)" << QString::fromUtf8(u8"1個当たりの表面積");
+}
+
+void TestWindowLayouts::lookAlikeCharactersAreTheRightOnes()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    const auto row = std::find_if(layout->controls.begin(), layout->controls.end(),
+        [&](const ui::Control& c) { return nameOf(c) == control; });
+    QVERIFY(row != layout->controls.end());
+    QCOMPARE(ui::toQString(row->caption), caption);
 }
 
 void TestWindowLayouts::tabOrderFollowsTheTable()
@@ -168,31 +235,42 @@ void TestWindowLayouts::tabOrderFollowsTheTable()
 
 void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace_data()
 {
+    QTest::addColumn<int>("labelLeft");
     QTest::addColumn<int>("neighbourLeft");
-    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<int>("align");
+    QTest::addColumn<int>("grownLeft"); // where the label's left edge ends up, in twips
     QTest::addColumn<bool>("grows");
-    // A 300-twip (20 px) label at the left edge whose caption needs far more.
-    QTest::addRow("free space to the right") << 3000 << 6000 << true;
-    QTest::addRow("a control in the way") << 600 << 6000 << false;
-    QTest::addRow("the window's edge in the way") << 3000 << 600 << false;
+    // A 300-twip (20 px) label whose caption needs far more, in a 6000-twip window.
+    const int left = int(ui::Align::Left), right = int(ui::Align::Right);
+    QTest::addRow("free space to the right") << 0 << 3000 << left << 0 << true;
+    QTest::addRow("right-aligned prefers the left") << 3000 << 5000 << right << -1 << true;
+    QTest::addRow("left-aligned blocked, grows left") << 3000 << 3300 << left << -1 << true;
+    QTest::addRow("a control to the right, the edge to the left") << 0 << 600 << left << 0 << false;
+    QTest::addRow("a control to the left, the edge to the right") << 5700 << 5000 << right << 5700 << false;
 }
 
 void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace()
 {
+    QFETCH(int, labelLeft);
     QFETCH(int, neighbourLeft);
-    QFETCH(int, windowWidth);
+    QFETCH(int, align);
+    QFETCH(int, grownLeft);
     QFETCH(bool, grows);
     const ui::Font font{"ＭＳ Ｐゴシック", 15.75};
     const ui::Control controls[] = {
-        {"Label1", ui::Kind::Label, "重力加速度", {0, 0, 300, 375}, font},
+        {"Label1", ui::Kind::Label, "重力加速度", {labelLeft, 0, 300, 375}, font, ui::Align(align)},
         {"Text1", ui::Kind::TextBox, "", {neighbourLeft, 0, 300, 375}, font},
     };
-    const ui::FormLayout layout{"Test", "Test", {0, 0, windowWidth, 1000}, controls};
+    const ui::FormLayout layout{"Test", "Test", {0, 0, 6000, 1000}, controls};
     const ui::Form form(layout);
 
     const QWidget* label = form.control("Label1");
     QCOMPARE(label->width() >= label->sizeHint().width(), grows);
     QCOMPARE(label->width() == ui::toPixels(300), !grows);
+    if (grownLeft >= 0)
+        QCOMPARE(label->x(), ui::toPixels(grownLeft));
+    else
+        QCOMPARE(label->geometry().right(), ui::toQRect(controls[0].rect).right());
     QCOMPARE(form.control("Text1")->geometry(), ui::toQRect(controls[1].rect));
 }
 

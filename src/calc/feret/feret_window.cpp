@@ -2,11 +2,10 @@
 
 #include "calc/feret/feret.h"
 #include "calc/feret/uniform_source.h"
+#include "calc/field_reader.h"
 #include "numtext/numtext.h"
 
 #include <cmath>
-#include <optional>
-#include <string>
 
 namespace feret {
 namespace {
@@ -36,19 +35,6 @@ constexpr ui::Control kControls[] = {
 };
 // clang-format on
 
-// What is wrong with one of a, b and n, in the words of the window's own messages.
-std::optional<std::string> problemWith(std::string_view field, std::string_view text, const numtext::Number& number)
-{
-    if (text.empty())
-        return std::string(field) + " が入力されていません。";
-    switch (number.status) {
-    case numtext::Status::Ok: return std::nullopt;
-    case numtext::Status::NotANumber: return std::string(field) + " が数値ではありません。";
-    case numtext::Status::TooLarge: return std::string(field) + " が大きすぎます。";
-    }
-    return std::nullopt;
-}
-
 void Command1_Click(ui::Form& form)
 {
     if (form.text("Text3").empty()) {
@@ -59,28 +45,22 @@ void Command1_Click(ui::Form& form)
         form.showMessage("n=0では計算できません");
         return;
     }
-    const std::string aText = form.text("Text1");
-    const std::string bText = form.text("Text2");
-    const std::string nText = form.text("Text3");
-
-    const numtext::Number a = numtext::strictCoerce(aText);
-    const numtext::Number b = numtext::strictCoerce(bText);
-    const numtext::Number n = numtext::strictCoerce(nText);
-    for (const auto& problem :
-        {problemWith("長さ a", aText, a), problemWith("幅 b", bText, b), problemWith("n", nText, n)}) {
-        if (problem) {
-            form.showMessage(*problem);
-            return;
-        }
+    calc::FieldReader read(form, numtext::strictCoerce);
+    const double a = read("Text1", "長さ a");
+    const double b = read("Text2", "幅 b");
+    const double n = read("Text3", "n");
+    if (read.problem()) {
+        form.showMessage(*read.problem());
+        return;
     }
     // Other spellings of zero ("00", "0.0", " 0") would leave the mean undefined.
-    if (n.value == 0) {
+    if (n == 0) {
         form.showMessage("n=0では計算できません");
         return;
     }
 
     const auto mean = meanWidth(
-        a.value, b.value, n.value, [] { return processUniformSource().next(); },
+        a, b, n, [] { return processUniformSource().next(); },
         [&form] { return form.yieldToEvents(); });
     if (!mean)
         return; // the window was closed during the run
@@ -93,16 +73,15 @@ void Command1_Click(ui::Form& form)
 
 void Command3_Click(ui::Form& form) { form.setLogText("RTB1", ""); }
 
+constexpr ui::ClickHandler kHandlers[] = {
+    {"Command1", Command1_Click},
+    {"Command3", Command3_Click},
+};
+
 } // namespace
 
 const ui::FormLayout Form1{"Form1", "定方向径計算", {4995, 1005, 6000, 6000}, kControls};
 
-ui::Form* createForm1()
-{
-    auto* form = new ui::Form(Form1);
-    form->onClick("Command1", [form] { Command1_Click(*form); });
-    form->onClick("Command3", [form] { Command3_Click(*form); });
-    return form;
-}
+ui::Form* createForm1() { return ui::createForm(Form1, kHandlers); }
 
 } // namespace feret

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "numtext/numtext.h"
+#include "ui/form.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// Reads a window's fields as numbers, one call per field, and keeps the message about the
+// first field that could not be read, so a handler can read everything and check once.
+class FieldReader {
+public:
+    using Parse = numtext::Number (*)(std::string_view text);
+
+    FieldReader(const ui::Form& form, Parse parse);
+
+    // The field's number, or 0 when it has a problem; caption names it in the message.
+    double operator()(ui::ControlName field, std::string_view caption);
+
+    // "長さ a が数値ではありません。": the first problem met, if any.
+    const std::optional<std::string>& problem() const { return problem_; }
+
+private:
+    const ui::Form& form_;
+    Parse parse_;
+    std::optional<std::string> problem_;
+};
+
+} // namespace calc

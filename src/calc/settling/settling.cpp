@@ -1,0 +1,17 @@
+#include "calc/settling/settling.h"
+
+#include <cmath>
+
+namespace settling {
+
+double stokesVelocity(double diameter, double particleDensity, double liquidDensity, double viscosity, double gravity)
+{
+    const double densityDifference = particleDensity - liquidDensity;
+    const double drivingForce = gravity * densityDifference;
+    const double diameterSquared = std::pow(diameter, 2);
+    const double numerator = diameterSquared * drivingForce;
+    const double denominator = viscosity * 18;
+    return numerator / denominator;
+}
+
+} // namespace settling

@@ -1,0 +1,15 @@
+#pragma once
+
+// The terminal velocity of a small sphere settling in a liquid, by Stokes' law, in CGS units.
+namespace settling {
+
+// Typed diameters are in micrometres; the formula wants centimetres.
+inline constexpr double kMicrometresPerCentimetre = 10000;
+
+// v = d^2 g (particleDensity - liquidDensity) / (18 viscosity) in cm/s, for d in cm,
+// densities in g/cm3, viscosity in g/(cm s) and gravity in cm/s2. The operations are done
+// in the hand-out's order, so results agree with it to the last digit. Not finite when the
+// viscosity is 0 or an intermediate overflows.
+double stokesVelocity(double diameter, double particleDensity, double liquidDensity, double viscosity, double gravity);
+
+} // namespace settling

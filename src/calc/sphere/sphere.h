@@ -1,0 +1,32 @@
+#pragma once
+
+// A sphere divided N times into halves: 2^N equal spheres of the same total volume, and how
+// their surface grows. Pi is 3.14 throughout, as in the course, so that results come out as
+// the hand-out's round figures (3.14, 0.785, 6.28).
+namespace sphere {
+
+inline constexpr double kPi = 3.14;
+
+struct InitialValues {
+    double volume;  // pi D^3 / 6
+    double surface; // pi D^2
+};
+
+// Not finite when D^3 overflows.
+InitialValues initialValues(double diameter);
+
+// 2^divisions: infinite when divisions is too large, 0 when it is too far below zero.
+double pieceCount(double divisions);
+
+struct Division {
+    double pieceDiameter;
+    double pieceSurface;
+    double totalSurface;
+};
+
+// The pieces after dividing a sphere of the given volume; divisions need not be whole and
+// may be negative (spheres merged). Not finite for a negative volume (a fractional power
+// of a negative number), a piece count of 0 or infinity, or an overflow.
+Division divide(double volume, double divisions);
+
+} // namespace sphere

@@ -1,0 +1,127 @@
+#include "calc/sphere/sphere_window.h"
+
+#include "calc/field_reader.h"
+#include "calc/sphere/sphere.h"
+#include "numtext/numtext.h"
+
+#include <cmath>
+
+namespace sphere {
+namespace {
+
+using enum ui::Kind;
+using ui::Align;
+
+constexpr ui::Font kText{"ＭＳ Ｐゴシック", 15.75};
+constexpr ui::Font kSymbol{"Times New Roman", 18, true, ui::Charset::Western};
+constexpr ui::Font kSubscript{"Times New Roman", 14.25, true, ui::Charset::Western};
+constexpr ui::Font kSmallButton{"ＭＳ Ｐゴシック", 8.25};
+
+// clang-format off
+constexpr ui::Control kControls[] = {
+    // name         kind           caption              {left   top  width height}  font, align
+    {{"Label1", 0},  Label,         "初期直径",          {1560,  240, 1335,  375}, kText},
+    {"Text1",        TextBox,       "",                  {3240,  240, 1215,  375}, kText},
+    {"Command1",     CommandButton, "初期値計算(設定)",  {1560,  720, 2895,  495}},
+    {"Command2",     CommandButton, "計算",              {2280, 3000, 1575,  495}},
+    {{"Label2", 0},  Label,         "d",                 {2880,  240,  375,  375}, kSymbol},
+    {{"Label1", 1},  Label,         "初期表面積",        {2880, 1680, 1575,  375}, kText},
+    {{"Label1", 2},  Label,         "初期体積",          { 120, 1680, 1335,  375}, kText},
+    {"Text2",        TextBox,       "",                  {1560, 1680, 1215,  375}, kText},
+    {"Text3",        TextBox,       "",                  {4560, 1680, 1215,  375}, kText},
+    {{"Label1", 3},  Label,         "↓",                 {2280, 1200, 1575,  375}, kText, Align::Center},
+    {{"Label1", 4},  Label,         "↓",                 {2280, 2160, 1575,  375}, kText, Align::Center},
+    {"Text4",        TextBox,       "",                  {2280, 2520,  615,  375}, kText},
+    {{"Label1", 5},  Label,         "回分割",            {2880, 2520,  975,  375}, kText},
+    {{"Label1", 6},  Label,         "↓",                 {2280, 3480, 1575,  375}, kText, Align::Center},
+    {{"Label1", 7},  Label,         "分割後直径",        {1200, 3840, 1695,  375}, kText, Align::Right},
+    {{"Label1", 8},  Label,         "1個当たりの表面積", { 240, 4320, 2655,  375}, kText, Align::Right},
+    {{"Label1", 9},  Label,         "総表面積",          {1200, 4800, 1695,  375}, kText, Align::Right},
+    {"Text5",        TextBox,       "",                  {3480, 3840, 1215,  375}, kText},
+    {"Text6",        TextBox,       "",                  {3480, 4320, 1215,  375}, kText},
+    {"Text7",        TextBox,       "",                  {3480, 4800, 1215,  375}, kText},
+    {{"Label2", 1},  Label,         "d",                 {3000, 3840,  375,  375}, kSymbol},
+    {{"Label2", 2},  Label,         "S",                 {3000, 4320,  375,  375}, kSymbol},
+    {{"Label2", 3},  Label,         "S",                 {3000, 4800,  375,  375}, kSymbol},
+    {{"Label2", 4},  Label,         "n",                 {3220, 3960,  375,  375}, kSubscript},
+    {{"Label2", 5},  Label,         "n",                 {3220, 4440,  375,  375}, kSubscript},
+    {"Command3",     CommandButton, "数値クリア",        {2640, 5520,  975,  255}, kSmallButton},
+};
+// clang-format on
+
+// Initial volume and surface from the diameter.
+void Command1_Click(ui::Form& form)
+{
+    if (form.text("Text1").empty())
+        return;
+    // A failed step shows none of its results rather than some.
+    const auto fail = [&form](std::string_view message) {
+        form.setText("Text2", "");
+        form.setText("Text3", "");
+        form.showMessage(message);
+    };
+
+    calc::FieldReader read(form, numtext::lenientParse);
+    const double diameter = read("Text1", "初期直径");
+    if (read.problem())
+        return fail(*read.problem());
+
+    const InitialValues initial = initialValues(diameter);
+    if (!std::isfinite(initial.volume) || !std::isfinite(initial.surface))
+        return fail("初期直径が大きすぎて計算できません。");
+    form.setText("Text2", numtext::generalFormat(initial.volume));
+    form.setText("Text3", numtext::generalFormat(initial.surface));
+}
+
+// The pieces after dividing the sphere of the volume in Text2 N times.
+void Command2_Click(ui::Form& form)
+{
+    if (form.text("Text2").empty() || form.text("Text4").empty())
+        return;
+    const auto fail = [&form](std::string_view message) {
+        form.setText("Text5", "");
+        form.setText("Text6", "");
+        form.setText("Text7", "");
+        form.showMessage(message);
+    };
+
+    calc::FieldReader read(form, numtext::lenientParse);
+    const double volume = read("Text2", "初期体積");
+    const double divisions = read("Text4", "分割回数");
+    if (read.problem())
+        return fail(*read.problem());
+    if (volume < 0)
+        return fail("初期体積が負の値では計算できません。");
+    if (std::isinf(pieceCount(divisions)))
+        return fail("分割回数が大きすぎて計算できません。");
+    if (pieceCount(divisions) == 0)
+        return fail("分割回数が小さすぎて計算できません。");
+
+    const Division pieces = divide(volume, divisions);
+    if (!std::isfinite(pieces.pieceDiameter) || !std::isfinite(pieces.pieceSurface)
+        || !std::isfinite(pieces.totalSurface))
+        return fail("値が大きすぎて計算できません。");
+    form.setText("Text5", numtext::generalFormat(pieces.pieceDiameter));
+    form.setText("Text6", numtext::generalFormat(pieces.pieceSurface));
+    form.setText("Text7", numtext::generalFormat(pieces.totalSurface));
+}
+
+void Command3_Click(ui::Form& form)
+{
+    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"})
+        form.setText(field, "");
+}
+
+constexpr ui::ClickHandler kHandlers[] = {
+    {"Command1", Command1_Click},
+    {"Command2", Command2_Click},
+    {"Command3", Command3_Click},
+};
+
+} // namespace
+
+const ui::FormLayout Form4{"Form4", "Form4", {4995, 1005, 6000, 6000}, kControls};
+
+ui::Form* createForm4() { return ui::createForm(Form4, kHandlers); }
+
+} // namespace sphere
