@@ -1,12 +1,10 @@
-#include "app/application.h"
 #include "calc/feret/feret_window.h"
-#include "support/gui_test_support.h"
+#include "support/window_test.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -40,14 +38,16 @@ const double kLongestWidth = std::sqrt(29.0); // the diagonal of the 5 x 2 recta
 
 } // namespace
 
-class TestFeretWindow : public QObject {
+class TestFeretWindow : public testing::WindowTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { app::setUpApplication(); }
-    void init();
-    void cleanup();
+public:
+    TestFeretWindow()
+        : WindowTest(feret::createForm1)
+    {
+    }
 
+private slots:
     void opensWithInitialTexts();
     void rejectedRunAppendsNothing_data();
     void rejectedRunAppendsNothing();
@@ -59,27 +59,7 @@ private slots:
     void logCanBeCopied();
     void clickDuringRunAppendsItsLineFirst();
     void closingDuringRunAbandonsIt();
-
-private:
-    void type(ui::ControlName textBox, const QString& text) { testing::typeInto(*form_, textBox, text); }
-    void click(ui::ControlName button) { testing::click(*form_, button); }
-
-    QPointer<ui::Form> form_;
-    testing::MessageBoxWatcher messages_;
 };
-
-void TestFeretWindow::init()
-{
-    form_ = feret::createForm1();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_));
-}
-
-void TestFeretWindow::cleanup()
-{
-    delete form_;
-    QCOMPARE(messages_.takeTexts(), QStringList());
-}
 
 void TestFeretWindow::opensWithInitialTexts()
 {
@@ -178,9 +158,9 @@ void TestFeretWindow::rejectedRunAppendsNothing()
 
     QCOMPARE(messages_.takeTexts(), QStringList{message});
     QCOMPARE(form_->logText("RTB1"), "4.4567890\r\n");
-    QCOMPARE(QString::fromStdString(form_->text("Text1")), a);
-    QCOMPARE(QString::fromStdString(form_->text("Text2")), b);
-    QCOMPARE(QString::fromStdString(form_->text("Text3")), n);
+    QCOMPARE(text("Text1"), a);
+    QCOMPARE(text("Text2"), b);
+    QCOMPARE(text("Text3"), n);
 }
 
 void TestFeretWindow::messageBoxHasOkOnlyAndNoIcon()

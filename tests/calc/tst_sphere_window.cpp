@@ -1,0 +1,141 @@
+#include "calc/sphere/sphere_window.h"
+#include "support/window_test.h"
+
+#include <QTest>
+
+namespace {
+
+const char* const kAllFields[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
+
+} // namespace
+
+class TestSphereWindow : public testing::WindowTest {
+    Q_OBJECT
+
+public:
+    TestSphereWindow()
+        : WindowTest(sphere::createForm4)
+    {
+    }
+
+private slots:
+    void opensWithInitialTexts();
+    void handOutSequence();
+    void initialValues_data();
+    void initialValues();
+    void division_data();
+    void division();
+    void clearEmptiesEveryField();
+
+private:
+    QStringList texts(std::initializer_list<const char*> fields)
+    {
+        QStringList result;
+        for (const char* field : fields)
+            result << text(field);
+        return result;
+    }
+};
+
+void TestSphereWindow::opensWithInitialTexts()
+{
+    QCOMPARE(form_->windowTitle(), "Form4");
+    for (const char* field : kAllFields)
+        QCOMPARE(text(field), "");
+}
+
+// Step 2 reads the volume back from the text step 1 wrote.
+void TestSphereWindow::handOutSequence()
+{
+    type("Text1", "1");
+    click("Command1");
+    QCOMPARE(texts({"Text2", "Text3"}), (QStringList{"0.523333333333333", "3.14"}));
+
+    type("Text4", "3");
+    click("Command2");
+    QCOMPARE(texts({"Text5", "Text6", "Text7"}), (QStringList{"0.5", "0.785", "6.28"}));
+
+    type("Text4", "0");
+    click("Command2");
+    QCOMPARE(texts({"Text5", "Text6", "Text7"}), (QStringList{"1", "3.14", "3.14"}));
+}
+
+void TestSphereWindow::initialValues_data()
+{
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QStringList>("results"); // Text2, Text3
+    QTest::addColumn<QString>("message");
+    const QStringList earlier{"9", "9"};
+    QTest::addRow("diameter 2") << "2" << QStringList{"4.18666666666667", "12.56"} << "";
+    QTest::addRow("negative diameter") << "-1" << QStringList{"-0.523333333333333", "3.14"} << "";
+    QTest::addRow("not a number reads as 0") << "abc" << QStringList{"0", "0"} << "";
+    QTest::addRow("empty") << "" << earlier << "";
+    QTest::addRow("too large to read") << "1e400" << QStringList{"", ""} << "初期直径が大きすぎます。";
+    QTest::addRow("volume overflows") << "1e103" << QStringList{"", ""} << "初期直径が大きすぎて計算できません。";
+}
+
+void TestSphereWindow::initialValues()
+{
+    QFETCH(QString, diameter);
+    QFETCH(QStringList, results);
+    QFETCH(QString, message);
+    type("Text2", "9");
+    type("Text3", "9");
+    type("Text1", diameter);
+
+    click("Command1");
+
+    QCOMPARE(texts({"Text2", "Text3"}), results);
+    QCOMPARE(messages_.takeTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+}
+
+void TestSphereWindow::division_data()
+{
+    QTest::addColumn<QString>("volume");
+    QTest::addColumn<QString>("divisions");
+    QTest::addColumn<QStringList>("results"); // Text5, Text6, Text7
+    QTest::addColumn<QString>("message");
+    const QStringList earlier{"9", "9", "9"};
+    const QStringList none{"", "", ""};
+    const QString unit = "0.523333333333333";
+    QTest::addRow("merged, N = -1") << unit << "-1" << QStringList{"1.25992104989487", "4.98443930318014", "2.49221965159007"}
+                                    << "";
+    QTest::addRow("no volume") << "0" << "3" << QStringList{"0", "0", "0"} << "";
+    QTest::addRow("volume empty") << "" << "3" << earlier << "";
+    QTest::addRow("count empty") << unit << "" << earlier << "";
+    QTest::addRow("negative volume") << "-1" << "3" << none << "初期体積が負の値では計算できません。";
+    QTest::addRow("volume too large to read") << "1e400" << "3" << none << "初期体積が大きすぎます。";
+    QTest::addRow("count too large to read") << unit << "1e400" << none << "分割回数が大きすぎます。";
+    QTest::addRow("2^N overflows") << unit << "1024" << none << "分割回数が大きすぎて計算できません。";
+    QTest::addRow("2^N underflows") << unit << "-1100" << none << "分割回数が小さすぎて計算できません。";
+    QTest::addRow("result overflows") << "1e308" << "0" << none << "値が大きすぎて計算できません。";
+}
+
+void TestSphereWindow::division()
+{
+    QFETCH(QString, volume);
+    QFETCH(QString, divisions);
+    QFETCH(QStringList, results);
+    QFETCH(QString, message);
+    for (const char* output : {"Text5", "Text6", "Text7"})
+        type(output, "9");
+    type("Text2", volume);
+    type("Text4", divisions);
+
+    click("Command2");
+
+    QCOMPARE(texts({"Text5", "Text6", "Text7"}), results);
+    QCOMPARE(messages_.takeTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+}
+
+void TestSphereWindow::clearEmptiesEveryField()
+{
+    for (const char* field : kAllFields)
+        type(field, "1");
+    click("Command3");
+    for (const char* field : kAllFields)
+        QCOMPARE(text(field), "");
+}
+
+QTEST_MAIN(TestSphereWindow)
+#include "tst_sphere_window.moc"

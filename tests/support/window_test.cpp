@@ -1,0 +1,24 @@
+#include "support/window_test.h"
+
+#include "app/application.h"
+
+#include <QTest>
+
+namespace testing {
+
+void WindowTest::initTestCase() { app::setUpApplication(); }
+
+void WindowTest::init()
+{
+    form_ = create_();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+}
+
+void WindowTest::cleanup()
+{
+    delete form_;
+    QCOMPARE(messages_.takeTexts(), QStringList());
+}
+
+} // namespace testing
