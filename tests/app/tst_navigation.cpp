@@ -95,6 +95,7 @@ void TestNavigation::optionsLeaveOnlyTheChosenCalculator_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QStringList>("windows");
 
+    // clang-format off
     const std::pair<QString, QString> calculators[] = {{"Option1", "Form3"}, {"Option2", "Form1"}, {"Option3", "Form4"}};
     for (const auto& [first, firstWindow] : calculators) {
         QTest::addRow("%s", qPrintable(first)) << QStringList{first} << QStringList{firstWindow, "Form2"};
@@ -103,8 +104,8 @@ void TestNavigation::optionsLeaveOnlyTheChosenCalculator_data()
                 << QStringList{first, second} << QStringList{secondWindow, "Form2"};
         }
     }
-    QTest::addRow("round trip") << QStringList{"Option2", "Option1", "Option3", "Option2"}
-                                << QStringList{"Form1", "Form2"};
+    QTest::addRow("round trip") << QStringList{"Option2", "Option1", "Option3", "Option2"} << QStringList{"Form1", "Form2"};
+    // clang-format on
 }
 
 void TestNavigation::optionsLeaveOnlyTheChosenCalculator()
@@ -123,9 +124,11 @@ void TestNavigation::reopenedCalculatorStartsAfresh_data()
     QTest::addColumn<app::Calculator>("calculator");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("initialText");
+    // clang-format off
     QTest::addRow("settling velocity") << "Option1" << app::Calculator::SettlingVelocity << "Text5" << "980";
     QTest::addRow("Feret diameter") << "Option2" << app::Calculator::FeretDiameter << "Text1" << "5";
     QTest::addRow("sphere division") << "Option3" << app::Calculator::SphereDivision << "Text4" << "";
+    // clang-format on
 }
 
 void TestNavigation::reopenedCalculatorStartsAfresh()

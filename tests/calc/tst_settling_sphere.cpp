@@ -41,11 +41,13 @@ void TestSettlingAndSphere::stokesVelocity_data()
     QTest::addColumn<double>("viscosity");
     QTest::addColumn<double>("gravity");
     QTest::addColumn<double>("velocity");
+    // clang-format off
     QTest::addRow("30 um particle in water") << 0.003 << 2.0 << 1.0 << 0.01 << 980.0 << 0.049;
     QTest::addRow("quartz, 10 um") << 0.001 << 2.65 << 1.0 << 0.01 << 980.0 << 0.0089833333333333333;
     QTest::addRow("lighter than the liquid rises") << 0.003 << 1.0 << 2.0 << 0.01 << 980.0 << -0.049;
     QTest::addRow("as dense as the liquid stays") << 0.003 << 1.5 << 1.5 << 0.01 << 980.0 << 0.0;
     QTest::addRow("no diameter") << 0.0 << 2.0 << 1.0 << 0.01 << 980.0 << 0.0;
+    // clang-format on
 }
 
 void TestSettlingAndSphere::stokesVelocity()
@@ -66,11 +68,13 @@ void TestSettlingAndSphere::stokesVelocityWithoutAFiniteResult_data()
     QTest::addColumn<double>("particleDensity");
     QTest::addColumn<double>("viscosity");
     QTest::addColumn<double>("gravity");
+    // clang-format off
     QTest::addRow("viscosity 0") << 0.003 << 2.0 << 0.0 << 980.0;
     QTest::addRow("viscosity 0, equal densities") << 0.003 << 1.0 << 0.0 << 980.0;
     QTest::addRow("gravity times density overflows") << 0.003 << 10.0 << 0.01 << kHuge;
     QTest::addRow("squared diameter underflows beside an overflow") << 1e-200 << 10.0 << 0.01 << kHuge;
     QTest::addRow("tiny viscosity") << 0.003 << 2.0 << 1e-320 << 980.0;
+    // clang-format on
 }
 
 void TestSettlingAndSphere::stokesVelocityWithoutAFiniteResult()
@@ -87,10 +91,12 @@ void TestSettlingAndSphere::initialValues_data()
     QTest::addColumn<double>("diameter");
     QTest::addColumn<QString>("volume");
     QTest::addColumn<QString>("surface");
+    // clang-format off
     QTest::addRow("unit sphere") << 1.0 << "0.523333333333333" << "3.14";
     QTest::addRow("diameter 2") << 2.0 << "4.18666666666667" << "12.56";
     QTest::addRow("point") << 0.0 << "0" << "0";
     QTest::addRow("negative diameter") << -1.0 << "-0.523333333333333" << "3.14";
+    // clang-format on
 }
 
 void TestSettlingAndSphere::initialValues()
@@ -113,6 +119,7 @@ void TestSettlingAndSphere::division_data()
     QTest::addColumn<QString>("pieceSurface");
     QTest::addColumn<QString>("totalSurface");
     // Halving the diameter doubles the total surface.
+    // clang-format off
     QTest::addRow("three divisions") << "0.523333333333333" << 3.0 << "0.5" << "0.785" << "6.28";
     QTest::addRow("no division") << "0.523333333333333" << 0.0 << "1" << "3.14" << "3.14";
     // 2^(1/3), 3.14 * 2^(2/3) and half of that.
@@ -122,6 +129,7 @@ void TestSettlingAndSphere::division_data()
     QTest::addRow("ten divisions") << "0.523333333333333" << 10.0 << "0.0992125657480125" << "0.0309074382552336"
                                    << "31.6492167733592";
     QTest::addRow("no volume") << "0" << 3.0 << "0" << "0" << "0";
+    // clang-format on
 }
 
 void TestSettlingAndSphere::division()
@@ -142,10 +150,12 @@ void TestSettlingAndSphere::divisionWithoutAFiniteResult_data()
     QTest::addColumn<double>("volume");
     QTest::addColumn<double>("divisions");
     QTest::addColumn<double>("pieceCount");
+    // clang-format off
     QTest::addRow("negative volume") << -1.0 << 3.0 << 8.0;
     QTest::addRow("2^N overflows") << 1.0 << 1024.0 << std::numeric_limits<double>::infinity();
     QTest::addRow("2^N underflows to 0") << 1.0 << -1100.0 << 0.0;
     QTest::addRow("6V overflows") << kHuge << 0.0 << 1.0;
+    // clang-format on
 }
 
 void TestSettlingAndSphere::divisionWithoutAFiniteResult()

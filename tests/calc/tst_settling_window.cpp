@@ -43,6 +43,7 @@ void TestSettlingWindow::calculate_data()
         fields[field] = text;
         return fields;
     };
+    // clang-format off
     QTest::addRow("30 um particle in water") << example << "0.04900" << "";
     QTest::addRow("lighter than the liquid") << with(2, "3") << "-0.04900" << "";
     QTest::addRow("as dense as the liquid") << with(2, "2") << "0.00000" << "";
@@ -57,6 +58,7 @@ void TestSettlingWindow::calculate_data()
     QTest::addRow("diameter too large") << with(0, "-1e400") << "" << "紛体直径が大きすぎます。";
     QTest::addRow("gravity times densities overflows") << with(1, "1e308") << "" << "値が大きすぎて計算できません。";
     QTest::addRow("velocity overflows") << with(3, "1e-320") << "" << "値が大きすぎて計算できません。";
+    // clang-format on
 }
 
 // Each row starts from an earlier velocity of 0.01000, which a failed click must not leave.

@@ -66,12 +66,14 @@ void TestSphereWindow::initialValues_data()
     QTest::addColumn<QStringList>("results"); // Text2, Text3
     QTest::addColumn<QString>("message");
     const QStringList earlier{"9", "9"};
+    // clang-format off
     QTest::addRow("diameter 2") << "2" << QStringList{"4.18666666666667", "12.56"} << "";
     QTest::addRow("negative diameter") << "-1" << QStringList{"-0.523333333333333", "3.14"} << "";
     QTest::addRow("not a number reads as 0") << "abc" << QStringList{"0", "0"} << "";
     QTest::addRow("empty") << "" << earlier << "";
     QTest::addRow("too large to read") << "1e400" << QStringList{"", ""} << "初期直径が大きすぎます。";
     QTest::addRow("volume overflows") << "1e103" << QStringList{"", ""} << "初期直径が大きすぎて計算できません。";
+    // clang-format on
 }
 
 void TestSphereWindow::initialValues()
@@ -98,6 +100,7 @@ void TestSphereWindow::division_data()
     const QStringList earlier{"9", "9", "9"};
     const QStringList none{"", "", ""};
     const QString unit = "0.523333333333333";
+    // clang-format off
     QTest::addRow("merged, N = -1") << unit << "-1" << QStringList{"1.25992104989487", "4.98443930318014", "2.49221965159007"}
                                     << "";
     QTest::addRow("no volume") << "0" << "3" << QStringList{"0", "0", "0"} << "";
@@ -109,6 +112,7 @@ void TestSphereWindow::division_data()
     QTest::addRow("2^N overflows") << unit << "1024" << none << "分割回数が大きすぎて計算できません。";
     QTest::addRow("2^N underflows") << unit << "-1100" << none << "分割回数が小さすぎて計算できません。";
     QTest::addRow("result overflows") << "1e308" << "0" << none << "値が大きすぎて計算できません。";
+    // clang-format on
 }
 
 void TestSphereWindow::division()

@@ -82,10 +82,12 @@ void TestWindowLayouts::windowMatchesItsTable_data()
 {
     QTest::addColumn<const ui::FormLayout*>("layout");
     QTest::addColumn<WindowFactory>("create");
+    // clang-format off
     QTest::addRow("Form2 menu") << &app::Form2 << WindowFactory([] { return new app::Menu; });
     QTest::addRow("Form1 Feret diameter") << &feret::Form1 << WindowFactory(feret::createForm1);
     QTest::addRow("Form3 settling velocity") << &settling::Form3 << WindowFactory(settling::createForm3);
     QTest::addRow("Form4 sphere division") << &sphere::Form4 << WindowFactory(sphere::createForm4);
+    // clang-format on
 }
 
 void TestWindowLayouts::windowMatchesItsTable()
@@ -125,8 +127,9 @@ void TestWindowLayouts::controlsSitWhereTheTableSays()
         QCOMPARE(actual.height(), table.height());
         QVERIFY2(actual.contains(table) && (actual.left() == table.left() || actual.right() == table.right()),
             qPrintable(nameOf(c) + " did not grow on one side only"));
-        const QRect strip = actual.left() == table.left() ? QRect(table.right() + 1, table.top(), actual.width() - table.width(), table.height())
-                                                          : QRect(actual.left(), table.top(), actual.width() - table.width(), table.height());
+        const QRect strip = actual.left() == table.left()
+            ? QRect(table.right() + 1, table.top(), actual.width() - table.width(), table.height())
+            : QRect(actual.left(), table.top(), actual.width() - table.width(), table.height());
         QVERIFY(form->rect().contains(strip));
         for (const ui::Control& other : layout->controls) {
             if (other.name.objectName() != c.name.objectName())
@@ -191,11 +194,13 @@ void TestWindowLayouts::lookAlikeCharactersAreTheRightOnes_data()
     QTest::addColumn<const ui::FormLayout*>("layout");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
+    // clang-format off
     QTest::addRow("particle, not powder") << &settling::Form3 << "Label1(0)" << QString::fromUtf8(u8"\u7D1B体直径");
     QTest::addRow("Greek mu, not micro sign") << &settling::Form3 << "Label1(5)" << QString::fromUtf8(u8"\u03BCm");
     QTest::addRow("half-width middle dot") << &settling::Form3 << "Label1(8)" << QString::fromUtf8(u8"g/cm\uFF65s");
     QTest::addRow("downwards arrow") << &sphere::Form4 << "Label1(3)" << QString::fromUtf8(u8"\u2193");
     QTest::addRow("ASCII one") << &sphere::Form4 << "Label1(8)" << QString::fromUtf8(u8"1個当たりの表面積");
+    // clang-format on
 }
 
 void TestWindowLayouts::lookAlikeCharactersAreTheRightOnes()
@@ -203,8 +208,8 @@ void TestWindowLayouts::lookAlikeCharactersAreTheRightOnes()
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(QString, control);
     QFETCH(QString, caption);
-    const auto row = std::find_if(layout->controls.begin(), layout->controls.end(),
-        [&](const ui::Control& c) { return nameOf(c) == control; });
+    const auto row = std::find_if(
+        layout->controls.begin(), layout->controls.end(), [&](const ui::Control& c) { return nameOf(c) == control; });
     QVERIFY(row != layout->controls.end());
     QCOMPARE(ui::toQString(row->caption), caption);
 }
@@ -242,11 +247,13 @@ void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace_data()
     QTest::addColumn<bool>("grows");
     // A 300-twip (20 px) label whose caption needs far more, in a 6000-twip window.
     const int left = int(ui::Align::Left), right = int(ui::Align::Right);
+    // clang-format off
     QTest::addRow("free space to the right") << 0 << 3000 << left << 0 << true;
     QTest::addRow("right-aligned prefers the left") << 3000 << 5000 << right << -1 << true;
     QTest::addRow("left-aligned blocked, grows left") << 3000 << 3300 << left << -1 << true;
     QTest::addRow("a control to the right, the edge to the left") << 0 << 600 << left << 0 << false;
     QTest::addRow("a control to the left, the edge to the right") << 5700 << 5000 << right << 5700 << false;
+    // clang-format on
 }
 
 void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace()

@@ -60,8 +60,7 @@ void Command1_Click(ui::Form& form)
     }
 
     const auto mean = meanWidth(
-        a, b, n, [] { return processUniformSource().next(); },
-        [&form] { return form.yieldToEvents(); });
+        a, b, n, [] { return processUniformSource().next(); }, [&form] { return form.yieldToEvents(); });
     if (!mean)
         return; // the window was closed during the run
     if (!std::isfinite(*mean)) {
