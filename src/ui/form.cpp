@@ -158,7 +158,13 @@ QWidget* Form::control(ControlName name) const { return find<QWidget>(name); }
 
 std::string Form::text(ControlName textBox) const { return find<QLineEdit>(textBox)->text().toStdString(); }
 
-void Form::setText(ControlName textBox, std::string_view text) { find<QLineEdit>(textBox)->setText(toQString(text)); }
+void Form::setText(ControlName textBox, std::string_view text)
+{
+    auto* edit = find<QLineEdit>(textBox);
+    edit->setText(toQString(text));
+    // A long number reads from its first digits ("0.5233…"), not from its tail.
+    edit->setCursorPosition(0);
+}
 
 void Form::setCaption(ControlName label, std::string_view caption) { find<QLabel>(label)->setText(toQString(caption)); }
 

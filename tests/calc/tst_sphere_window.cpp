@@ -1,6 +1,7 @@
 #include "calc/sphere/sphere_window.h"
 #include "support/window_test.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -50,6 +51,8 @@ void TestSphereWindow::handOutSequence()
     type("Text1", "1");
     click("Command1");
     QCOMPARE(texts({"Text2", "Text3"}), (QStringList{"0.523333333333333", "3.14"}));
+    // Shown from its first digits although it is wider than its box.
+    QCOMPARE(qobject_cast<QLineEdit*>(form_->control("Text2"))->cursorPosition(), 0);
 
     type("Text4", "3");
     click("Command2");
