@@ -1,5 +1,6 @@
 #include "calc/feret/feret_window.h"
 
+#include "calc/calculator_window.h"
 #include "calc/feret/feret.h"
 #include "calc/feret/uniform_source.h"
 #include "calc/field_reader.h"
@@ -11,9 +12,9 @@ namespace feret {
 namespace {
 
 using enum ui::Kind;
+using calc::kFieldFont;
 using ui::Align;
 
-constexpr ui::Font kInput{"ＭＳ Ｐゴシック", 15.75};
 constexpr ui::Font kSymbol{"Times New Roman", 15.75, true, ui::Charset::Western};
 constexpr ui::Font kLog{"ＭＳ Ｐゴシック", 21.75};
 constexpr ui::Rgb kLightGrey{224, 224, 224};
@@ -21,17 +22,17 @@ constexpr ui::Rgb kLightGrey{224, 224, 224};
 // clang-format off
 constexpr ui::Control kControls[] = {
     // name     kind            caption          {left   top  width height}  font, align, colours
-    {"Text1",    TextBox,        "5",             {1200,  240, 1215,  450}, kInput},
-    {"Text2",    TextBox,        "2",             {1200,  840, 1215,  450}, kInput},
-    {"Text3",    TextBox,        "",              {1200, 1440, 1215,  450}, kInput},
+    {"Text1",    TextBox,        "5",             {1200,  240, 1215,  450}, kFieldFont},
+    {"Text2",    TextBox,        "2",             {1200,  840, 1215,  450}, kFieldFont},
+    {"Text3",    TextBox,        "",              {1200, 1440, 1215,  450}, kFieldFont},
     {"Label1",   Label,          "a",             { 960,  300,  255,  375}, kSymbol},
     {"Label2",   Label,          "b",             { 960,  920,  255,  375}, kSymbol},
     {"Label3",   Label,          "n",             { 960, 1440,  495,  375}, kSymbol},
     {"Command1", CommandButton,  "計算実行",      { 240, 2040, 2175,  735}},
     {"RTB1",     RichTextBox,    "",              {2520,  240, 3255, 5535}, kLog, Align::Left, {}, kLightGrey},
     {"Command3", CommandButton,  "計算結果クリア", { 240, 2880, 2175,  495}},
-    {"Label4",   Label,          "長さ",          { 240,  320,  615,  375}, kInput, Align::Right},
-    {"Label5",   Label,          "幅",            { 240,  920,  615,  375}, kInput, Align::Right},
+    {"Label4",   Label,          "長さ",          { 240,  320,  615,  375}, kFieldFont, Align::Right},
+    {"Label5",   Label,          "幅",            { 240,  920,  615,  375}, kFieldFont, Align::Right},
 };
 // clang-format on
 
@@ -79,7 +80,7 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form1{"Form1", "定方向径計算", {4995, 1005, 6000, 6000}, kControls};
+const ui::FormLayout Form1{"Form1", "定方向径計算", calc::kCalculatorClient, kControls};
 
 ui::Form* createForm1() { return ui::createForm(Form1, kHandlers); }
 

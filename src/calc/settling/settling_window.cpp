@@ -1,5 +1,6 @@
 #include "calc/settling/settling_window.h"
 
+#include "calc/calculator_window.h"
 #include "calc/field_reader.h"
 #include "calc/settling/settling.h"
 #include "numtext/numtext.h"
@@ -10,34 +11,34 @@ namespace settling {
 namespace {
 
 using enum ui::Kind;
+using calc::kFieldFont;
 using ui::Align;
 
-constexpr ui::Font kText{"ＭＳ Ｐゴシック", 15.75};
 constexpr ui::Font kVelocity{"ＭＳ Ｐゴシック", 21.75};
 constexpr ui::Rgb kLightRed{255, 128, 128};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
     // name         kind           caption       {left   top  width height}  font, align, colours
-    {"Text1",        TextBox,       "",           {2880,  240, 1215,  450}, kText},
-    {"Text2",        TextBox,       "",           {2880,  720, 1215,  450}, kText},
-    {"Text3",        TextBox,       "",           {2880, 1200, 1215,  450}, kText},
-    {"Text4",        TextBox,       "",           {2880, 1680, 1215,  450}, kText},
-    {"Text5",        TextBox,       "980",        {2880, 2160, 1215,  450}, kText},
-    {{"Label1", 0},  Label,         "紛体直径",   { 960,  240, 1455,  375}, kText, Align::Right},
-    {{"Label1", 1},  Label,         "紛体密度",   { 960,  720, 1455,  375}, kText, Align::Right},
-    {{"Label1", 2},  Label,         "液体密度",   { 960, 1200, 1455,  375}, kText, Align::Right},
-    {{"Label1", 3},  Label,         "粘度",       { 960, 1680, 1455,  375}, kText, Align::Right},
-    {{"Label1", 4},  Label,         "重力加速度", { 600, 2160, 1815,  375}, kText, Align::Right},
-    {{"Label1", 5},  Label,         "μm",         {4200,  360,  735,  375}, kText},
+    {"Text1",        TextBox,       "",           {2880,  240, 1215,  450}, kFieldFont},
+    {"Text2",        TextBox,       "",           {2880,  720, 1215,  450}, kFieldFont},
+    {"Text3",        TextBox,       "",           {2880, 1200, 1215,  450}, kFieldFont},
+    {"Text4",        TextBox,       "",           {2880, 1680, 1215,  450}, kFieldFont},
+    {"Text5",        TextBox,       "980",        {2880, 2160, 1215,  450}, kFieldFont},
+    {{"Label1", 0},  Label,         "紛体直径",   { 960,  240, 1455,  375}, kFieldFont, Align::Right},
+    {{"Label1", 1},  Label,         "紛体密度",   { 960,  720, 1455,  375}, kFieldFont, Align::Right},
+    {{"Label1", 2},  Label,         "液体密度",   { 960, 1200, 1455,  375}, kFieldFont, Align::Right},
+    {{"Label1", 3},  Label,         "粘度",       { 960, 1680, 1455,  375}, kFieldFont, Align::Right},
+    {{"Label1", 4},  Label,         "重力加速度", { 600, 2160, 1815,  375}, kFieldFont, Align::Right},
+    {{"Label1", 5},  Label,         "μm",         {4200,  360,  735,  375}, kFieldFont},
     {"Command1",     CommandButton, "計算",       { 960, 3120, 3855,  735}},
     {"Label2",       Label,         "",           { 960, 4080, 3855,  615}, kVelocity, Align::Center, kLightRed},
-    {{"Label1", 6},  Label,         "g/cm",       {4200,  840,  735,  375}, kText},
+    {{"Label1", 6},  Label,         "g/cm",       {4200,  840,  735,  375}, kFieldFont},
     {{"Label3", 0},  Label,         "3",          {4920,  840,  255,  375}},
-    {{"Label1", 7},  Label,         "g/cm",       {4200, 1320,  735,  375}, kText},
+    {{"Label1", 7},  Label,         "g/cm",       {4200, 1320,  735,  375}, kFieldFont},
     {{"Label3", 1},  Label,         "3",          {4920, 1320,  255,  375}},
-    {{"Label1", 8},  Label,         "g/cm･s",     {4200, 1800,  735,  375}, kText},
-    {{"Label1", 9},  Label,         "cm/s",       {4200, 2280,  735,  375}, kText},
+    {{"Label1", 8},  Label,         "g/cm･s",     {4200, 1800,  735,  375}, kFieldFont},
+    {{"Label1", 9},  Label,         "cm/s",       {4200, 2280,  735,  375}, kFieldFont},
     {{"Label3", 2},  Label,         "2",          {4920, 2280,  255,  375}},
 };
 // clang-format on
@@ -77,7 +78,7 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form3{"Form3", "沈降速度", {4995, 1005, 6000, 6000}, kControls};
+const ui::FormLayout Form3{"Form3", "沈降速度", calc::kCalculatorClient, kControls};
 
 ui::Form* createForm3() { return ui::createForm(Form3, kHandlers); }
 

@@ -1,5 +1,6 @@
 #include "calc/sphere/sphere_window.h"
 
+#include "calc/calculator_window.h"
 #include "calc/field_reader.h"
 #include "calc/sphere/sphere.h"
 #include "numtext/numtext.h"
@@ -10,9 +11,9 @@ namespace sphere {
 namespace {
 
 using enum ui::Kind;
+using calc::kFieldFont;
 using ui::Align;
 
-constexpr ui::Font kText{"ＭＳ Ｐゴシック", 15.75};
 constexpr ui::Font kSymbol{"Times New Roman", 18, true, ui::Charset::Western};
 constexpr ui::Font kSubscript{"Times New Roman", 14.25, true, ui::Charset::Western};
 constexpr ui::Font kSmallButton{"ＭＳ Ｐゴシック", 8.25};
@@ -20,26 +21,26 @@ constexpr ui::Font kSmallButton{"ＭＳ Ｐゴシック", 8.25};
 // clang-format off
 constexpr ui::Control kControls[] = {
     // name         kind           caption              {left   top  width height}  font, align
-    {{"Label1", 0},  Label,         "初期直径",          {1560,  240, 1335,  375}, kText},
-    {"Text1",        TextBox,       "",                  {3240,  240, 1215,  375}, kText},
+    {{"Label1", 0},  Label,         "初期直径",          {1560,  240, 1335,  375}, kFieldFont},
+    {"Text1",        TextBox,       "",                  {3240,  240, 1215,  375}, kFieldFont},
     {"Command1",     CommandButton, "初期値計算(設定)",  {1560,  720, 2895,  495}},
     {"Command2",     CommandButton, "計算",              {2280, 3000, 1575,  495}},
     {{"Label2", 0},  Label,         "d",                 {2880,  240,  375,  375}, kSymbol},
-    {{"Label1", 1},  Label,         "初期表面積",        {2880, 1680, 1575,  375}, kText},
-    {{"Label1", 2},  Label,         "初期体積",          { 120, 1680, 1335,  375}, kText},
-    {"Text2",        TextBox,       "",                  {1560, 1680, 1215,  375}, kText},
-    {"Text3",        TextBox,       "",                  {4560, 1680, 1215,  375}, kText},
-    {{"Label1", 3},  Label,         "↓",                 {2280, 1200, 1575,  375}, kText, Align::Center},
-    {{"Label1", 4},  Label,         "↓",                 {2280, 2160, 1575,  375}, kText, Align::Center},
-    {"Text4",        TextBox,       "",                  {2280, 2520,  615,  375}, kText},
-    {{"Label1", 5},  Label,         "回分割",            {2880, 2520,  975,  375}, kText},
-    {{"Label1", 6},  Label,         "↓",                 {2280, 3480, 1575,  375}, kText, Align::Center},
-    {{"Label1", 7},  Label,         "分割後直径",        {1200, 3840, 1695,  375}, kText, Align::Right},
-    {{"Label1", 8},  Label,         "1個当たりの表面積", { 240, 4320, 2655,  375}, kText, Align::Right},
-    {{"Label1", 9},  Label,         "総表面積",          {1200, 4800, 1695,  375}, kText, Align::Right},
-    {"Text5",        TextBox,       "",                  {3480, 3840, 1215,  375}, kText},
-    {"Text6",        TextBox,       "",                  {3480, 4320, 1215,  375}, kText},
-    {"Text7",        TextBox,       "",                  {3480, 4800, 1215,  375}, kText},
+    {{"Label1", 1},  Label,         "初期表面積",        {2880, 1680, 1575,  375}, kFieldFont},
+    {{"Label1", 2},  Label,         "初期体積",          { 120, 1680, 1335,  375}, kFieldFont},
+    {"Text2",        TextBox,       "",                  {1560, 1680, 1215,  375}, kFieldFont},
+    {"Text3",        TextBox,       "",                  {4560, 1680, 1215,  375}, kFieldFont},
+    {{"Label1", 3},  Label,         "↓",                 {2280, 1200, 1575,  375}, kFieldFont, Align::Center},
+    {{"Label1", 4},  Label,         "↓",                 {2280, 2160, 1575,  375}, kFieldFont, Align::Center},
+    {"Text4",        TextBox,       "",                  {2280, 2520,  615,  375}, kFieldFont},
+    {{"Label1", 5},  Label,         "回分割",            {2880, 2520,  975,  375}, kFieldFont},
+    {{"Label1", 6},  Label,         "↓",                 {2280, 3480, 1575,  375}, kFieldFont, Align::Center},
+    {{"Label1", 7},  Label,         "分割後直径",        {1200, 3840, 1695,  375}, kFieldFont, Align::Right},
+    {{"Label1", 8},  Label,         "1個当たりの表面積", { 240, 4320, 2655,  375}, kFieldFont, Align::Right},
+    {{"Label1", 9},  Label,         "総表面積",          {1200, 4800, 1695,  375}, kFieldFont, Align::Right},
+    {"Text5",        TextBox,       "",                  {3480, 3840, 1215,  375}, kFieldFont},
+    {"Text6",        TextBox,       "",                  {3480, 4320, 1215,  375}, kFieldFont},
+    {"Text7",        TextBox,       "",                  {3480, 4800, 1215,  375}, kFieldFont},
     {{"Label2", 1},  Label,         "d",                 {3000, 3840,  375,  375}, kSymbol},
     {{"Label2", 2},  Label,         "S",                 {3000, 4320,  375,  375}, kSymbol},
     {{"Label2", 3},  Label,         "S",                 {3000, 4800,  375,  375}, kSymbol},
@@ -92,18 +93,19 @@ void Command2_Click(ui::Form& form)
         return fail(*read.problem());
     if (volume < 0)
         return fail("初期体積が負の値では計算できません。");
-    if (std::isinf(pieceCount(divisions)))
+    const double pieces = pieceCount(divisions);
+    if (std::isinf(pieces))
         return fail("分割回数が大きすぎて計算できません。");
-    if (pieceCount(divisions) == 0)
+    if (pieces == 0)
         return fail("分割回数が小さすぎて計算できません。");
 
-    const Division pieces = divide(volume, divisions);
-    if (!std::isfinite(pieces.pieceDiameter) || !std::isfinite(pieces.pieceSurface)
-        || !std::isfinite(pieces.totalSurface))
+    const Division division = divide(volume, divisions);
+    if (!std::isfinite(division.pieceDiameter) || !std::isfinite(division.pieceSurface)
+        || !std::isfinite(division.totalSurface))
         return fail("値が大きすぎて計算できません。");
-    form.setText("Text5", numtext::generalFormat(pieces.pieceDiameter));
-    form.setText("Text6", numtext::generalFormat(pieces.pieceSurface));
-    form.setText("Text7", numtext::generalFormat(pieces.totalSurface));
+    form.setText("Text5", numtext::generalFormat(division.pieceDiameter));
+    form.setText("Text6", numtext::generalFormat(division.pieceSurface));
+    form.setText("Text7", numtext::generalFormat(division.totalSurface));
 }
 
 void Command3_Click(ui::Form& form)
@@ -120,7 +122,7 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form4{"Form4", "Form4", {4995, 1005, 6000, 6000}, kControls};
+const ui::FormLayout Form4{"Form4", "Form4", calc::kCalculatorClient, kControls};
 
 ui::Form* createForm4() { return ui::createForm(Form4, kHandlers); }
 
