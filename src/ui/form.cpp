@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
 
 #include <algorithm>
 #include <array>
@@ -131,7 +132,15 @@ Form::Form(const FormLayout& layout)
     for (QWidget* widget : created) {
         if (auto* label = qobject_cast<QLabel*>(widget))
             widenToFit(label, created, client.size());
+        if (auto* log = qobject_cast<QPlainTextEdit*>(widget))
+            logs_[log] = log->toPlainText().replace('\n', QStringLiteral("\r\n")).toStdString();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            connect(edit, &QLineEdit::textChanged, this, &Form::refreshLiveTips);
+            connect(edit, &QLineEdit::textEdited, this, [this, edit] { dropNote(edit); });
+        }
     }
+    for (const Description& description : layout.descriptions)
+        describe(description);
     // Rows are in tab order; the first control that takes focus has it when the window opens.
     QWidget* previous = nullptr;
     for (QWidget* widget : created) {
@@ -164,22 +173,100 @@ void Form::setText(ControlName textBox, std::string_view text)
     edit->setText(toQString(text));
     // A long number reads from its first digits ("0.5233…"), not from its tail.
     edit->setCursorPosition(0);
+    dropNote(edit);
 }
 
-void Form::setCaption(ControlName label, std::string_view caption) { find<QLabel>(label)->setText(toQString(caption)); }
-
-std::string Form::logText(ControlName log) const
+void Form::setCaption(ControlName label, std::string_view caption)
 {
-    // The document keeps paragraphs; handlers see Windows line ends.
-    return find<QPlainTextEdit>(log)->toPlainText().replace('\n', QStringLiteral("\r\n")).toStdString();
+    auto* widget = find<QLabel>(label);
+    widget->setText(toQString(caption));
+    dropNote(widget);
 }
+
+std::string Form::logText(ControlName log) const { return logs_.at(find<QPlainTextEdit>(log)); }
 
 void Form::setLogText(ControlName log, std::string_view text)
 {
     auto* edit = find<QPlainTextEdit>(log);
-    edit->setPlainText(toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    std::string& shown = logs_.at(edit);
+    // The document keeps paragraphs; handlers see Windows line ends.
+    const auto toDocument = [](std::string_view part) {
+        return toQString(part).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    };
+    const std::string_view added = text.starts_with(shown) ? text.substr(shown.size()) : std::string_view();
+    // Split only where the two parts read the same apart as together: not inside a "\r\n"
+    // or a UTF-8 sequence.
+    const bool extends = !shown.empty() && !added.empty() && !shown.ends_with('\r') && (added.front() & 0xC0) != 0x80;
+    if (extends) {
+        QTextCursor end(edit->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(toDocument(added));
+    } else {
+        edit->setPlainText(toDocument(text));
+    }
+    shown = text;
     edit->moveCursor(QTextCursor::End);
     edit->ensureCursorVisible();
+    dropNote(edit);
+}
+
+void Form::setNote(ControlName control, std::string_view note)
+{
+    QWidget* widget = find<QWidget>(control);
+    const auto tip = tips_.find(widget);
+    if (tip == tips_.end())
+        qFatal("%s has no description for a note", control.objectName().c_str());
+    tip->second.note = note;
+    refreshTip(widget);
+}
+
+void Form::describe(const Description& description)
+{
+    QWidget* widget = find<QWidget>(description.name);
+    widget->setAccessibleName(toQString(description.accessibleName));
+    tips_[widget] = Tip{&description, {}};
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setFocusPolicy(Qt::StrongFocus);
+    }
+    if (!description.enterClicks.empty()) {
+        connect(find<QLineEdit>(description.name), &QLineEdit::returnPressed, find<QAbstractButton>({description.enterClicks, -1}),
+            &QAbstractButton::click);
+    }
+    refreshTip(widget);
+}
+
+void Form::refreshTip(QWidget* widget)
+{
+    const Tip& tip = tips_.at(widget);
+    QStringList lines{toQString(tip.description->toolTip)};
+    if (tip.description->liveNote)
+        lines << toQString(tip.description->liveNote(*this));
+    lines << toQString(tip.note);
+    lines.removeAll(QString());
+    widget->setToolTip(lines.join('\n'));
+    // A result label is read out as its name and the value it shows.
+    if (const auto* label = qobject_cast<QLabel*>(widget)) {
+        const QString name = toQString(tip.description->accessibleName);
+        widget->setAccessibleName(label->text().isEmpty() ? name : name + QStringLiteral(": ") + label->text());
+    }
+}
+
+void Form::refreshLiveTips()
+{
+    for (auto& [widget, tip] : tips_) {
+        if (tip.description->liveNote)
+            refreshTip(widget);
+    }
+}
+
+void Form::dropNote(QWidget* widget)
+{
+    const auto tip = tips_.find(widget);
+    if (tip == tips_.end())
+        return;
+    tip->second.note.clear();
+    refreshTip(widget);
 }
 
 void Form::showMessage(std::string_view message)

@@ -26,8 +26,13 @@ public:
 
     // The log's whole text, every line ended by "\r\n".
     std::string logText(ControlName log) const;
-    // Replaces the log's whole text and scrolls its end into view.
+    // Replaces the log's whole text and scrolls its end into view. When the new text only
+    // extends the old, just the extension is added, so a long log costs no more than a short one.
     void setLogText(ControlName log, std::string_view text);
+
+    // A line added to the control's tip about the value it shows now, such as how far that
+    // value can be trusted. Writing the control again, or the user editing it, drops it.
+    void setNote(ControlName control, std::string_view note);
 
     // A modal box with the message, one OK button, no icon and the application's name as
     // title; returns once it is dismissed.
@@ -48,9 +53,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A described control's tip: its fixed text, a line from the current values, a note.
+    struct Tip {
+        const Description* description;
+        std::string note;
+    };
+
     template <class Widget> Widget* find(ControlName name) const;
+    void describe(const Description& description);
+    void refreshTip(QWidget* widget);
+    void refreshLiveTips();
+    void dropNote(QWidget* widget);
 
     std::map<std::string, QWidget*, std::less<>> controls_;
+    std::map<QWidget*, Tip> tips_;
+    // The logs' texts as handlers see them, so reading one does not walk its whole document.
+    std::map<QWidget*, std::string> logs_;
     bool closed_ = false;
 };
 

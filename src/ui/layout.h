@@ -69,12 +69,27 @@ struct Control {
     std::optional<Rgb> background = std::nullopt;
 };
 
+class Form;
+
+// What a control means, for a screen reader and for a student pointing at it. Nothing here
+// moves or restyles a control. A described label shows a result: it can be reached with Tab,
+// selected and copied, and is read out as its name followed by what it shows.
+struct Description {
+    ControlName name;
+    std::string_view accessibleName; // "紛体直径 (μm)"
+    std::string_view toolTip;        // what it means, with its unit
+    std::string_view enterClicks = {}; // a text box: the button that Enter in it presses
+    // A line added to the tip, worked out from the window's current values; empty for none.
+    std::string (*liveNote)(const Form& form) = nullptr;
+};
+
 // Controls are listed in tab order.
 struct FormLayout {
     std::string_view name;    // "Form1": the window's objectName
     std::string_view caption; // its title
     Twips client;             // where the client area sits on the screen
     std::span<const Control> controls;
+    std::span<const Description> descriptions = {};
 };
 
 } // namespace ui

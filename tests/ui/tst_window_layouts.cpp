@@ -6,6 +6,7 @@
 #include "ui/qt_conversions.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -74,6 +75,8 @@ private slots:
     void lookAlikeCharactersAreTheRightOnes();
     void tabOrderFollowsTheTable_data() { windowMatchesItsTable_data(); }
     void tabOrderFollowsTheTable();
+    void everyControlHasASpokenName_data() { windowMatchesItsTable_data(); }
+    void everyControlHasASpokenName();
     void narrowLabelGrowsOnlyIntoFreeSpace_data();
     void narrowLabelGrowsOnlyIntoFreeSpace();
 };
@@ -236,6 +239,32 @@ void TestWindowLayouts::tabOrderFollowsTheTable()
         widget = widget->nextInFocusChain();
     }
     QCOMPARE(chain, expected);
+}
+
+// As a screen reader finds them: buttons and options by their captions, fields and results by
+// what they hold, and every field and result reachable with Tab.
+void TestWindowLayouts::everyControlHasASpokenName()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(WindowFactory, create);
+    const std::unique_ptr<ui::Form> form(create());
+
+    for (const ui::Control& c : layout->controls) {
+        const QString spoken = QAccessible::queryAccessibleInterface(form->control(c.name))->text(QAccessible::Name);
+        const bool namedByCaption = c.kind == ui::Kind::CommandButton || c.kind == ui::Kind::OptionButton
+            || (c.kind == ui::Kind::Label && !c.caption.empty());
+        if (namedByCaption)
+            QCOMPARE(spoken, ui::toQString(c.caption));
+        else
+            QVERIFY2(!spoken.isEmpty(), qPrintable(nameOf(c) + " has no name"));
+    }
+    for (const ui::Description& d : layout->descriptions) {
+        const QWidget* widget = form->control(d.name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->control(d.name))->text(QAccessible::Name),
+            ui::toQString(d.accessibleName));
+        QVERIFY(widget->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!widget->toolTip().isEmpty());
+    }
 }
 
 void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace_data()

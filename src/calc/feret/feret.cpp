@@ -1,6 +1,8 @@
 #include "calc/feret/feret.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace feret {
 
@@ -24,6 +26,18 @@ std::optional<double> meanWidth(
         sum += trialWidth(a, b, draw());
     }
     return sum / n;
+}
+
+double exactMean(double a, double b) { return 2 * (a + b) / std::numbers::pi; }
+
+double standardError(double a, double b, double n)
+{
+    if (!(n >= 1))
+        return std::nan("");
+    const double mean = exactMean(a, b);
+    const double variance = (a * a + b * b) / 2 + 2 * a * b / std::numbers::pi - mean * mean;
+    // Rounding can leave a tiny negative variance where it is 0 (a square, a = b = 0).
+    return std::sqrt(std::max(variance, 0.0)) / std::sqrt(n);
 }
 
 } // namespace feret

@@ -21,4 +21,11 @@ double trialWidth(double a, double b, float r);
 std::optional<double> meanWidth(
     double a, double b, double n, const std::function<float()>& draw, const std::function<bool()>& keepGoing);
 
+// What the runs estimate, for checking them: the exact mean over all orientations,
+// 2(a + b)/pi, and the standard error of the mean of n trials, sigma/sqrt(n), with
+// sigma^2 = (a^2 + b^2)/2 + 2ab/pi - (2(a + b)/pi)^2. Both use pi to full precision.
+// The standard error is NaN for fewer than one trial.
+double exactMean(double a, double b);
+double standardError(double a, double b, double n);
+
 } // namespace feret

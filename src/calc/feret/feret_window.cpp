@@ -36,6 +36,33 @@ constexpr ui::Control kControls[] = {
 };
 // clang-format on
 
+// The mean the runs approach, for the a and b typed now.
+std::string exactMeanNote(const ui::Form& form)
+{
+    const numtext::Number a = numtext::strictCoerce(form.text("Text1"));
+    const numtext::Number b = numtext::strictCoerce(form.text("Text2"));
+    const std::string mean = a.ok() && b.ok() ? numtext::fixedDecimal(exactMean(a.value, b.value), "0.0000000") : "";
+    return mean.empty() ? "" : "いまの a, b での厳密な平均 2(a+b)/π = " + mean;
+}
+
+// clang-format off
+constexpr ui::Description kDescriptions[] = {
+    {"Text1", "長さ a",     "長方形の長さ a (b と同じ長さの単位)",               "Command1"},
+    {"Text2", "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                 "Command1"},
+    {"Text3", "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",           "Command1"},
+    {"RTB1",  "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {}, exactMeanNote},
+};
+// clang-format on
+
+// How far the last run's mean may stray from the exact one by chance alone.
+std::string standardErrorNote(double a, double b, double n)
+{
+    const std::string error = numtext::fixedDecimal(standardError(a, b, n), "0.0000000");
+    if (error.empty())
+        return "";
+    return "前回の計算 (n = " + numtext::generalFormat(n) + ") の標準誤差 σ/√n = " + error;
+}
+
 void Command1_Click(ui::Form& form)
 {
     if (form.text("Text3").empty()) {
@@ -69,6 +96,7 @@ void Command1_Click(ui::Form& form)
         return;
     }
     form.setLogText("RTB1", form.logText("RTB1") + numtext::fixedDecimal(*mean, "0.0000000") + "\r\n");
+    form.setNote("RTB1", standardErrorNote(a, b, n));
 }
 
 void Command3_Click(ui::Form& form) { form.setLogText("RTB1", ""); }
@@ -80,7 +108,7 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form1{"Form1", "定方向径計算", calc::kCalculatorClient, kControls};
+const ui::FormLayout Form1{"Form1", "定方向径計算", calc::kCalculatorClient, kControls, kDescriptions};
 
 ui::Form* createForm1() { return ui::createForm(Form1, kHandlers); }
 

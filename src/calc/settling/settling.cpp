@@ -14,4 +14,9 @@ double stokesVelocity(double diameter, double particleDensity, double liquidDens
     return numerator / denominator;
 }
 
+double reynoldsNumber(double diameter, double velocity, double liquidDensity, double viscosity)
+{
+    return std::abs(liquidDensity * velocity * diameter / viscosity);
+}
+
 } // namespace settling

@@ -12,4 +12,11 @@ inline constexpr double kMicrometresPerCentimetre = 10000;
 // viscosity is 0 or an intermediate overflows.
 double stokesVelocity(double diameter, double particleDensity, double liquidDensity, double viscosity, double gravity);
 
+// Stokes' law holds for a particle Reynolds number below this limit, the one JIS Z 8820-1
+// and ISO 13317 use for sedimentation analysis; above it the true velocity is lower.
+inline constexpr double kStokesReynoldsLimit = 0.25;
+
+// Re = liquidDensity |v| d / viscosity, in the same CGS units as above.
+double reynoldsNumber(double diameter, double velocity, double liquidDensity, double viscosity);
+
 } // namespace settling

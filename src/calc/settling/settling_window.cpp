@@ -43,6 +43,41 @@ constexpr ui::Control kControls[] = {
 };
 // clang-format on
 
+// The typed diameter in the unit the formula uses.
+std::string centimetresNote(const ui::Form& form)
+{
+    const numtext::Number diameter = numtext::lenientParse(form.text("Text1"));
+    if (form.text("Text1").empty() || !diameter.ok())
+        return "";
+    return numtext::generalFormat(diameter.value) + " μm = "
+        + numtext::generalFormat(diameter.value / kMicrometresPerCentimetre) + " cm";
+}
+
+// clang-format off
+constexpr ui::Description kDescriptions[] = {
+    {"Text1",  "紛体直径 (μm)",      "粒子の直径 d (μm)",                          "Command1", centimetresNote},
+    {"Text2",  "紛体密度 (g/cm³)",   "粒子の密度 ρp (g/cm³)",                      "Command1"},
+    {"Text3",  "液体密度 (g/cm³)",   "液体の密度 ρf (g/cm³)",                      "Command1"},
+    {"Text4",  "粘度 (g/cm･s)",      "液体の粘度 μ (g/cm･s、ポアズ)。20 ℃ の水で約 0.01", "Command1"},
+    {"Text5",  "重力加速度 (cm/s²)", "重力加速度 g (cm/s²)",                       "Command1"},
+    {"Label2", "沈降速度 (cm/s)",    "ストークスの式による沈降速度 v (cm/s)。負は浮上"},
+};
+// clang-format on
+
+// Whether Stokes' law holds for the velocity just found.
+std::string reynoldsNote(double diameter, double velocity, double liquidDensity, double viscosity)
+{
+    const double re = reynoldsNumber(diameter, velocity, liquidDensity, viscosity);
+    if (!std::isfinite(re))
+        return "";
+    const std::string number = "粒子レイノルズ数 Re = ρf·v·d/μ = " + numtext::generalFormat(re) + "\n";
+    const std::string source = " (JIS Z 8820-1、ISO 13317 の適用範囲 Re < 0.25)";
+    if (re < kStokesReynoldsLimit)
+        return number + "ストークスの式が成り立つ範囲です" + source;
+    return number + "ストークスの式の範囲外です" + source
+        + "。\n実際の沈降速度はこの値より小さくなります。";
+}
+
 void Command1_Click(ui::Form& form)
 {
     for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
@@ -70,6 +105,7 @@ void Command1_Click(ui::Form& form)
     if (!std::isfinite(velocity))
         return fail("値が大きすぎて計算できません。");
     form.setCaption("Label2", numtext::fixedDecimal(velocity, "0.00000"));
+    form.setNote("Label2", reynoldsNote(diameter, velocity, liquidDensity, viscosity));
 }
 
 constexpr ui::ClickHandler kHandlers[] = {
@@ -78,7 +114,7 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form3{"Form3", "沈降速度", calc::kCalculatorClient, kControls};
+const ui::FormLayout Form3{"Form3", "沈降速度", calc::kCalculatorClient, kControls, kDescriptions};
 
 ui::Form* createForm3() { return ui::createForm(Form3, kHandlers); }
 

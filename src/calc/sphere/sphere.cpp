@@ -27,4 +27,6 @@ Division divide(double volume, double divisions)
     return {pieceDiameter, pieceSurface, totalSurface};
 }
 
+double surfaceRatio(double divisions) { return std::pow(2.0, divisions / 3); }
+
 } // namespace sphere

@@ -29,4 +29,7 @@ struct Division {
 // of a negative number), a piece count of 0 or infinity, or an overflow.
 Division divide(double volume, double divisions);
 
+// The total surface after the division over the initial surface: 2^(divisions / 3).
+double surfaceRatio(double divisions);
+
 } // namespace sphere

@@ -48,6 +48,16 @@ constexpr ui::Control kControls[] = {
     {{"Label2", 5},  Label,         "n",                 {3220, 4440,  375,  375}, kSubscript},
     {"Command3",     CommandButton, "数値クリア",        {2640, 5520,  975,  255}, kSmallButton},
 };
+
+constexpr ui::Description kDescriptions[] = {
+    {"Text1", "初期直径 d",            "分割する前の球の直径 d (長さの単位は自由)",        "Command1"},
+    {"Text2", "初期体積",              "分割する前の球の体積 3.14·d³/6 (d の単位の 3 乗)", "Command2"},
+    {"Text3", "初期表面積",            "分割する前の球の表面積 3.14·d² (d の単位の 2 乗)"},
+    {"Text4", "分割回数 (回)",         "球を半分の体積に分ける回数 N。N 回で 2^N 個",      "Command2"},
+    {"Text5", "分割後直径 dn",         "分割後の球 1 個の直径 (d と同じ単位)"},
+    {"Text6", "1個当たりの表面積 Sn",  "分割後の球 1 個の表面積 (d の単位の 2 乗)"},
+    {"Text7", "総表面積 Sn",           "分割後の球すべての表面積の和 (d の単位の 2 乗)"},
+};
 // clang-format on
 
 // Initial volume and surface from the diameter.
@@ -106,6 +116,7 @@ void Command2_Click(ui::Form& form)
     form.setText("Text5", numtext::generalFormat(division.pieceDiameter));
     form.setText("Text6", numtext::generalFormat(division.pieceSurface));
     form.setText("Text7", numtext::generalFormat(division.totalSurface));
+    form.setNote("Text7", "初期表面積の 2^(N/3) = " + numtext::generalFormat(surfaceRatio(divisions)) + " 倍");
 }
 
 void Command3_Click(ui::Form& form)
@@ -122,7 +133,7 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form4{"Form4", "Form4", calc::kCalculatorClient, kControls};
+const ui::FormLayout Form4{"Form4", "Form4", calc::kCalculatorClient, kControls, kDescriptions};
 
 ui::Form* createForm4() { return ui::createForm(Form4, kHandlers); }
 

@@ -1,0 +1,167 @@
+#include "app/application.h"
+#include "calc/feret/feret_window.h"
+#include "calc/settling/settling_window.h"
+#include "calc/sphere/sphere_window.h"
+#include "support/gui_test_support.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using Factory = ui::Form* (*)();
+Q_DECLARE_METATYPE(Factory)
+
+// What the calculator windows offer around their results: Enter to calculate, tips that
+// explain the fields and check the results, and results a screen reader can speak.
+class TestWindowAids : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::setUpApplication(); }
+    void init();
+    void cleanup();
+
+    void enterPressesTheButtonThatReadsTheField_data();
+    void enterPressesTheButtonThatReadsTheField();
+    void tipFollowsTheCurrentValues_data();
+    void tipFollowsTheCurrentValues();
+    void velocityCanBeCopiedAndIsReadOut();
+
+private:
+    void open(Factory create);
+    // "Text1=30" types 30 into Text1; "Command1" clicks it.
+    void act(const QStringList& actions);
+    QString toolTip(const char* control) const { return form_->control(control)->toolTip(); }
+
+    std::unique_ptr<ui::Form> form_;
+    testing::MessageBoxWatcher messages_;
+};
+
+void TestWindowAids::init() { messages_.take(); }
+
+void TestWindowAids::cleanup() { form_.reset(); }
+
+void TestWindowAids::open(Factory create)
+{
+    form_.reset(create());
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void TestWindowAids::act(const QStringList& actions)
+{
+    for (const QString& action : actions) {
+        const QStringList parts = action.split('=');
+        const std::string control = parts[0].toStdString();
+        if (parts.size() == 2)
+            testing::typeInto(*form_, {control, -1}, parts[1]);
+        else
+            testing::click(*form_, {control, -1});
+    }
+}
+
+void TestWindowAids::enterPressesTheButtonThatReadsTheField_data()
+{
+    QTest::addColumn<Factory>("create");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("button"); // empty: Enter presses nothing
+    const Factory feret = feret::createForm1, settling = settling::createForm3, sphere = sphere::createForm4;
+    // clang-format off
+    for (const char* field : {"Text1", "Text2", "Text3"})
+        QTest::addRow("Feret %s", field) << feret << field << "Command1";
+    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        QTest::addRow("settling %s", field) << settling << field << "Command1";
+    QTest::addRow("sphere diameter") << sphere << "Text1" << "Command1";
+    QTest::addRow("sphere volume") << sphere << "Text2" << "Command2";
+    QTest::addRow("sphere divisions") << sphere << "Text4" << "Command2";
+    for (const char* field : {"Text3", "Text5", "Text6", "Text7"})
+        QTest::addRow("sphere result %s", field) << sphere << field << "";
+    // clang-format on
+}
+
+void TestWindowAids::enterPressesTheButtonThatReadsTheField()
+{
+    QFETCH(Factory, create);
+    QFETCH(QString, field);
+    QFETCH(QString, button);
+    open(create);
+    std::map<QString, std::unique_ptr<QSignalSpy>> clicks;
+    for (auto* candidate : form_->findChildren<QAbstractButton*>())
+        clicks[candidate->objectName()] = std::make_unique<QSignalSpy>(candidate, &QAbstractButton::clicked);
+
+    QTest::keyClick(form_->control({field.toStdString(), -1}), Qt::Key_Return);
+    for (const auto& [name, spy] : clicks)
+        QCOMPARE(qMakePair(name, spy->count()), qMakePair(name, qsizetype(name == button ? 1 : 0)));
+}
+
+void TestWindowAids::tipFollowsTheCurrentValues_data()
+{
+    QTest::addColumn<Factory>("create");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("doesNotSay");
+
+    const Factory feret = feret::createForm1, settling = settling::createForm3, sphere = sphere::createForm4;
+    const QStringList water{"Text1=30", "Text2=2", "Text3=1", "Text4=0.01"};
+    const QStringList sand{"Text1=300", "Text2=2.5", "Text3=1", "Text4=0.01"};
+    // clang-format off
+    QTest::addRow("diameter in cm") << settling << QStringList{"Text1=30"} << "Text1" << "30 μm = 0.003 cm" << "";
+    QTest::addRow("diameter retyped") << settling << QStringList{"Text1=30", "Text1=10"} << "Text1" << "10 μm = 0.001 cm" << "0.003";
+    QTest::addRow("field says its unit") << settling << QStringList{} << "Text4" << "(g/cm･s、ポアズ)" << "";
+    QTest::addRow("Stokes' law holds") << settling << water + QStringList{"Command1"} << "Label2" << "Re = ρf·v·d/μ = 0.0147\nストークスの式が成り立つ範囲です (JIS Z 8820-1、ISO 13317 の適用範囲 Re < 0.25)" << "小さく";
+    QTest::addRow("beyond Stokes' law") << settling << sand + QStringList{"Command1"} << "Label2" << "Re = ρf·v·d/μ = 22.05\nストークスの式の範囲外です" << "";
+    QTest::addRow("true velocity lower") << settling << sand + QStringList{"Command1"} << "Label2" << "実際の沈降速度はこの値より小さくなります。" << "";
+    QTest::addRow("no Re without a velocity") << settling << water + QStringList{"Command1", "Text4=0", "Command1"} << "Label2" << "沈降速度 v" << "Re";
+    QTest::addRow("exact mean") << feret << QStringList{} << "RTB1" << "2(a+b)/π = 4.4563384" << "標準誤差";
+    QTest::addRow("exact mean of new a, b") << feret << QStringList{"Text1=1", "Text2=1"} << "RTB1" << "2(a+b)/π = 1.2732395" << "4.4563384";
+    QTest::addRow("no exact mean without b") << feret << QStringList{"Text2=x"} << "RTB1" << "平均定方向径" << "2(a+b)/π";
+    QTest::addRow("standard error of the run") << feret << QStringList{"Text3=1000", "Command1"} << "RTB1" << "前回の計算 (n = 1000) の標準誤差 σ/√n = 0.0317371" << "";
+    QTest::addRow("cleared log, no standard error") << feret << QStringList{"Text3=1000", "Command1", "Command3"} << "RTB1" << "4.4563384" << "標準誤差";
+    QTest::addRow("surface ratio") << sphere << QStringList{"Text1=1", "Command1", "Text4=3", "Command2"} << "Text7" << "初期表面積の 2^(N/3) = 2 倍" << "";
+    QTest::addRow("surface ratio of merging") << sphere << QStringList{"Text1=1", "Command1", "Text4=-3", "Command2"} << "Text7" << "2^(N/3) = 0.5 倍" << "";
+    QTest::addRow("no ratio after clearing") << sphere << QStringList{"Text1=1", "Command1", "Text4=3", "Command2", "Command3"} << "Text7" << "表面積の和" << "倍";
+    QTest::addRow("no ratio once the total is edited") << sphere << QStringList{"Text1=1", "Command1", "Text4=3", "Command2", "Text7=9"} << "Text7" << "表面積の和" << "倍";
+    // clang-format on
+}
+
+void TestWindowAids::tipFollowsTheCurrentValues()
+{
+    QFETCH(Factory, create);
+    QFETCH(QStringList, actions);
+    QFETCH(QString, control);
+    QFETCH(QString, says);
+    QFETCH(QString, doesNotSay);
+    open(create);
+    act(actions);
+    messages_.take();
+
+    const QString tip = toolTip(qPrintable(control));
+    QVERIFY2(tip.contains(says), qPrintable(tip));
+    QVERIFY2(doesNotSay.isEmpty() || !tip.contains(doesNotSay), qPrintable(tip));
+}
+
+void TestWindowAids::velocityCanBeCopiedAndIsReadOut()
+{
+    open(settling::createForm3);
+    QWidget* velocity = form_->control("Label2");
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(velocity);
+    QCOMPARE(spoken->text(QAccessible::Name), "沈降速度 (cm/s)");
+
+    act({"Text1=30", "Text2=2", "Text3=1", "Text4=0.01", "Command1"});
+    QCOMPARE(spoken->text(QAccessible::Name), "沈降速度 (cm/s): 0.04900");
+    QVERIFY(velocity->focusPolicy() & Qt::TabFocus);
+    velocity->setFocus();
+    QTest::keyClick(velocity, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(velocity, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), "0.04900");
+}
+
+QTEST_MAIN(TestWindowAids)
+#include "tst_window_aids.moc"
