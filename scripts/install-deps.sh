@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins        # Qt Widgets and Qt Test; xcb and offscreen platforms
     fontconfig
+    desktop-file-utils dpkg-dev         # checks the desktop entry; cpack's dependency lookup
     fonts-ipafont-gothic                # Japanese gothic for the windows' Japanese fonts
     fonts-aoyagi-kouzan-t               # brush face for the course title
     fonts-liberation                    # serif metric-compatible with the symbols' font

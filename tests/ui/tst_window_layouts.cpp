@@ -3,6 +3,7 @@
 #include "calc/feret/feret_window.h"
 #include "calc/settling/settling_window.h"
 #include "calc/sphere/sphere_window.h"
+#include "scenes.h"
 #include "ui/qt_conversions.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 
 Q_DECLARE_METATYPE(const ui::FormLayout*)
@@ -67,6 +69,7 @@ private slots:
     void windowMatchesItsTable();
     void controlsSitWhereTheTableSays_data() { windowMatchesItsTable_data(); }
     void controlsSitWhereTheTableSays();
+    void screenshotsShowWindowsAsTheirTables();
     void everyCaptionFitsAndRenders_data() { windowMatchesItsTable_data(); }
     void everyCaptionFitsAndRenders();
     void controlsLookAsTheTableSays_data() { windowMatchesItsTable_data(); }
@@ -108,16 +111,16 @@ void TestWindowLayouts::windowMatchesItsTable()
     QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
     QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::black));
     QVERIFY(form->autoFillBackground());
+    // On a scaled screen the window is drawn in proportion, scale times as many pixels.
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+    QCOMPARE(form->devicePixelRatioF(), scale);
+    QCOMPARE(form->grab().size(), (QSizeF(form->size()) * scale).toSize());
 }
 
 // Every control at its rectangle; a label may only have grown sideways, onto a strip inside
 // the window that no other control covers.
-void TestWindowLayouts::controlsSitWhereTheTableSays()
+static void verifyControlsSitWhereTheTableSays(const ui::Form* form, const ui::FormLayout* layout)
 {
-    QFETCH(const ui::FormLayout*, layout);
-    QFETCH(WindowFactory, create);
-    const std::unique_ptr<ui::Form> form(create());
-
     for (const ui::Control& c : layout->controls) {
         const QRect table = ui::toQRect(c.rect);
         const QWidget* widget = form->control(c.name);
@@ -140,6 +143,36 @@ void TestWindowLayouts::controlsSitWhereTheTableSays()
                     !ui::toQRect(other.rect).intersects(strip), qPrintable(nameOf(c) + " covers " + nameOf(other)));
         }
     }
+}
+
+void TestWindowLayouts::controlsSitWhereTheTableSays()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(WindowFactory, create);
+    const std::unique_ptr<ui::Form> form(create());
+    verifyControlsSitWhereTheTableSays(form.get(), layout);
+}
+
+// The README's pictures show each window at its table's size, every control in its place.
+void TestWindowLayouts::screenshotsShowWindowsAsTheirTables()
+{
+    const std::map<QString, const ui::FormLayout*> layouts{
+        {"Form2", &app::Form2}, {"Form1", &feret::Form1}, {"Form3", &settling::Form3}, {"Form4", &sphere::Form4}};
+    QStringList drawn;
+    screenshots::renderEach([&](const screenshots::Shot& shot) {
+        QRect area;
+        for (const ui::Form* window : shot.windows) {
+            const ui::FormLayout* layout = layouts.at(window->objectName());
+            QCOMPARE(window->geometry(), ui::toQRect(layout->client));
+            verifyControlsSitWhereTheTableSays(window, layout);
+            if (QTest::currentTestFailed())
+                return;
+            area |= window->geometry();
+            drawn << window->objectName();
+        }
+        QCOMPARE(shot.image.deviceIndependentSize().toSize() - area.size(), QSize(24, 24)); // the margin
+    });
+    QCOMPARE(drawn, QStringList({"Form2", "Form1", "Form2", "Form3", "Form2", "Form4"}));
 }
 
 void TestWindowLayouts::everyCaptionFitsAndRenders()

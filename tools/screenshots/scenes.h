@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/form.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace screenshots {
+
+// One picture for the README: the windows of a scene as they sit on the screen, drawn by
+// their real code, with example values typed in and calculated.
+struct Shot {
+    QString fileName; // "settling-velocity.png"
+    QImage image;
+    std::vector<const ui::Form*> windows; // alive while the shot is handed over
+};
+
+// Builds each scene in turn and hands over its shot. Needs a QApplication set up as the
+// program's own.
+void renderEach(const std::function<void(const Shot&)>& take);
+
+} // namespace screenshots
