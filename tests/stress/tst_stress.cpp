@@ -1,0 +1,253 @@
+#include "app/application.h"
+#include "app/menu_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <map>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace {
+
+// What students have been seen to type, and worse.
+QStringList hostileTexts()
+{
+    QStringList texts{"", " ", "   ", "0", "00", "-0", " 0", "0.0", "1e308", "1e400", "-1e400", "1e-400", "inf",
+        "-inf", "nan", "NaN", "0x10", "1,5", "１２．５", "－３", "1e", ".", "-", "+.5", QString(400, '9'),
+        QString(100'000, '7'), "😀", "1\x01\t\x1b", "\u202Eمرحبا", "١٢٣", "10um"};
+    // Ordinary values too, so that calculations also succeed.
+    texts << "5" << "2" << "30" << "1" << "0.01" << "980" << "3" << "-1" << "1000" << "12";
+    return texts;
+}
+
+const QRegularExpression kVelocity(R"(^-?\d+\.\d{5}$)");
+const QRegularExpression kMeanLine(R"(^-?\d+\.\d{7}$)");
+const QRegularExpression kGeneral(R"(^-?(0|[1-9]\d*)(\.\d*[1-9])?$|^-?[1-9](\.\d*[1-9])?E[+-]\d{2,3}$)");
+
+// The program's own messages: fixed ones, and "<field>が…" for every field it names.
+bool isOwnMessage(const QString& text)
+{
+    static const QSet<QString> fixed{"値が入力されていません。", "n=0では計算できません",
+        "長さ a または幅 b が大きすぎて計算できません。", "粘度=0では計算できません。", "値が大きすぎて計算できません。",
+        "初期直径が大きすぎて計算できません。", "初期体積が負の値では計算できません。",
+        "分割回数が大きすぎて計算できません。", "分割回数が小さすぎて計算できません。"};
+    static const QRegularExpression aboutField(
+        "^(長さ a |幅 b |n |紛体直径|紛体密度|液体密度|粘度|重力加速度|初期直径|初期体積|分割回数)"
+        "が(入力されていません|数値ではありません|大きすぎます)。$");
+    return fixed.contains(text) || aboutField.match(text).hasMatch();
+}
+
+// Drives the real program through random actions, each from the event loop, so that actions
+// also land while a long run yields or a message box waits, as a student's clicks do.
+class Stress : public QObject {
+public:
+    Stress(unsigned seed, long actions)
+        : random_(seed),
+          target_(actions)
+    {
+    }
+
+    void run();
+
+    long actions = 0, messageBoxes = 0, runs = 0, sessions = 0;
+    QStringList failures;
+
+private:
+    void step();
+    void act();
+    void fail(const QString& what) { failures << QString("action %1: %2").arg(actions).arg(what); }
+    std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+    std::vector<ui::Form*> calculators() const;
+    void watchLog(ui::Form* feret);
+    void checkFields();
+
+    std::mt19937 random_;
+    long target_;
+    bool stepPending_ = false;
+    int busy_ = 0; // actions under way, waiting for the one started inside them
+    QPointer<app::Menu> menu_;
+    const QStringList texts_ = hostileTexts();
+    std::map<const QLineEdit*, QString> typed_; // what this test last put in each field
+    std::set<const QObject*> watchedLogs_;
+};
+
+void Stress::run()
+{
+    // Each session is the program from start to end: 終了, or its last window closed.
+    while (actions < target_ && failures.size() < 20) {
+        ++sessions;
+        menu_ = new app::Menu;
+        menu_->show();
+        if (!stepPending_) {
+            stepPending_ = true;
+            QTimer::singleShot(0, this, &Stress::step);
+        }
+        QApplication::exec();
+    }
+    QApplication::closeAllWindows();
+    QTest::qWait(1); // let closed windows delete themselves
+}
+
+void Stress::step()
+{
+    stepPending_ = false;
+    if (actions >= target_ || failures.size() >= 20) {
+        QApplication::closeAllWindows(); // abandons any run still going
+        QCoreApplication::quit();
+        return;
+    }
+    // The next action is due even while this one runs a long calculation or waits in a box.
+    stepPending_ = true;
+    QTimer::singleShot(0, this, &Stress::step);
+    // While an action waits (a run yielding, a box open) the student mostly waits too, so that
+    // runs of a thousand trials can also finish.
+    if (busy_ > 0 && pick(100) > 0)
+        return;
+    ++actions;
+    ++busy_;
+    act();
+    --busy_;
+    checkFields();
+}
+
+// The calculator windows on screen, also those left open after the menu was closed.
+std::vector<ui::Form*> Stress::calculators() const
+{
+    std::vector<ui::Form*> open;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<ui::Form*>(widget);
+        if (form && form != menu_ && form->isVisible() && !form->isClosed())
+            open.push_back(form);
+    }
+    return open;
+}
+
+void Stress::act()
+{
+    // A message box is modal: the student answers it before anything else.
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        ++messageBoxes;
+        if (!isOwnMessage(box->text()))
+            fail("unexpected message " + box->text());
+        box->done(QMessageBox::Ok);
+        return;
+    }
+    const std::vector<ui::Form*> open = calculators();
+    const std::size_t dice = pick(1000);
+    if (dice < 2 && menu_) {
+        qobject_cast<QAbstractButton*>(menu_->control("Command3"))->click(); // 終了
+    } else if (dice < 40) {
+        if (menu_ && pick(20) == 0)
+            menu_->close(); // the program goes on until its last window closes
+        else if (!open.empty())
+            open[pick(open.size())]->close();
+    } else if (dice < 150 || open.empty()) {
+        if (menu_) {
+            const char* options[] = {"Option1", "Option2", "Option3"};
+            qobject_cast<QAbstractButton*>(menu_->control(options[pick(3)]))->click();
+        }
+    } else {
+        ui::Form* form = open[pick(open.size())];
+        if (form->objectName() == "Form1")
+            watchLog(form);
+        const auto fields = form->findChildren<QLineEdit*>();
+        const auto buttons = form->findChildren<QAbstractButton*>();
+        if (dice < 600) {
+            QLineEdit* field = fields[pick(fields.size())];
+            const QString text = texts_[pick(texts_.size())];
+            field->setText(text);
+            typed_[field] = field->text(); // as much of it as the field takes
+        } else if (dice < 650) {
+            QTest::keyClick(fields[pick(fields.size())], Qt::Key_Return);
+        } else {
+            buttons[pick(buttons.size())]->click();
+        }
+    }
+}
+
+// A Feret log changes only by one well-formed line per run, or by being emptied.
+void Stress::watchLog(ui::Form* feret)
+{
+    auto* log = qobject_cast<QPlainTextEdit*>(feret->control("RTB1"));
+    if (!watchedLogs_.insert(log).second)
+        return;
+    connect(log, &QObject::destroyed, this, [this, log] { watchedLogs_.erase(log); });
+    if (!log->toPlainText().isEmpty())
+        fail("a new Feret window has an old log");
+    connect(log, &QPlainTextEdit::textChanged, this, [this, log, seen = QString()]() mutable {
+        const QString now = log->toPlainText();
+        if (now.startsWith(seen) && now.size() > seen.size()) {
+            const QString added = now.mid(seen.size());
+            if (!added.endsWith('\n') || added.count('\n') != 1 || !kMeanLine.match(added.chopped(1)).hasMatch())
+                fail("log grew by " + added.left(80));
+            ++runs;
+        } else if (!now.isEmpty()) {
+            fail("log changed to " + now.right(80));
+        }
+        seen = now;
+    });
+}
+
+// Every text is one this test typed, the table's, or a well-formed number the program wrote.
+void Stress::checkFields()
+{
+    for (ui::Form* form : calculators()) {
+        for (const QLineEdit* field : form->findChildren<QLineEdit*>()) {
+            const QString text = field->text();
+            const auto typed = typed_.find(field);
+            const bool initial = text.isEmpty() || text == "980" || text == "5" || text == "2";
+            if ((typed != typed_.end() && typed->second == text) || initial)
+                continue;
+            if (form->objectName() != "Form4" || !kGeneral.match(text).hasMatch())
+                fail(form->objectName() + "." + field->objectName() + " shows " + text.left(80));
+        }
+        if (form->objectName() == "Form3") {
+            const QString velocity = form->findChild<QLabel*>("Label2")->text();
+            if (!velocity.isEmpty() && !kVelocity.match(velocity).hasMatch())
+                fail("velocity shows " + velocity);
+        }
+    }
+}
+
+} // namespace
+
+class TestStress : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::setUpApplication(); }
+    void randomActionsKeepEveryInvariant();
+};
+
+void TestStress::randomActionsKeepEveryInvariant()
+{
+    // The offscreen platform cannot raise windows or pass size hints; it says so at every step.
+    static QtMessageHandler qtTest = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.startsWith("This plugin does not support"))
+            qtTest(type, context, message);
+    });
+    const unsigned seed = qEnvironmentVariableIsSet("STRESS_SEED") ? qEnvironmentVariableIntValue("STRESS_SEED") : 20261208;
+    const long target = qEnvironmentVariableIsSet("STRESS_ACTIONS") ? qEnvironmentVariableIntValue("STRESS_ACTIONS") : 100'000;
+    Stress stress(seed, target);
+    stress.run();
+    std::printf("stress: seed %u, %ld actions, %ld message boxes, %ld runs, %ld sessions\n", seed, stress.actions,
+        stress.messageBoxes, stress.runs, stress.sessions);
+    QVERIFY2(stress.failures.isEmpty(), qPrintable(stress.failures.join('\n')));
+    QCOMPARE(stress.actions, target);
+    QVERIFY(stress.messageBoxes > 0 && stress.runs > 0);
+}
+
+QTEST_MAIN(TestStress)
+#include "tst_stress.moc"
