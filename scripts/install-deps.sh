@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins        # Qt Widgets and Qt Test; xcb and offscreen platforms
     fontconfig
     desktop-file-utils dpkg-dev         # checks the desktop entry; cpack's dependency lookup
+    clang libclang-rt-14-dev            # libFuzzer for the fuzz target
     fonts-ipafont-gothic                # Japanese gothic for the windows' Japanese fonts
     fonts-aoyagi-kouzan-t               # brush face for the course title
     fonts-liberation                    # serif metric-compatible with the symbols' font

@@ -33,6 +33,11 @@ std::string generalFormat(double value)
         return {};
     if (value == 0.0)
         return "0";
+    // The largest doubles would round up past the largest double, to a text that reads back
+    // as too large; they show rounded down instead.
+    constexpr double kLargestShown = 1.79769313486231e308;
+    if (std::abs(value) > kLargestShown)
+        value = std::copysign(kLargestShown, value);
 
     constexpr int kSignificantDigits = 15;
     // "-d.dddddddddddddde+ddd": the value rounded to 15 significant digits.

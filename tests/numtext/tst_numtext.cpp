@@ -216,7 +216,7 @@ void TestNumtext::generalFormat_data()
     QTest::addRow("below 1e-4 is scientific") << 0.00002 << "2E-05";
     QTest::addRow("negative small") << -1.25e-7 << "-1.25E-07";
     QTest::addRow("three-digit exponent") << 1e-300 << "1E-300";
-    QTest::addRow("largest double") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    QTest::addRow("largest double, rounded down") << std::numeric_limits<double>::max() << "1.79769313486231E+308";
     QTest::addRow("infinity gives no text") << std::numeric_limits<double>::infinity() << "";
     QTest::addRow("NaN gives no text") << std::numeric_limits<double>::quiet_NaN() << "";
 }
@@ -236,6 +236,8 @@ void TestNumtext::generalFormatReadsBack_data()
     QTest::addRow("small") << 1.602176634e-19;
     QTest::addRow("negative") << -987654.321;
     QTest::addRow("subnormal") << 4.9406564584124654e-324;
+    QTest::addRow("largest double") << std::numeric_limits<double>::max();
+    QTest::addRow("most negative double") << -std::numeric_limits<double>::max();
 }
 
 // The general format keeps 15 significant digits, so reading it back agrees to that many.
