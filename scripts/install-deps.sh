@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test the program: only those
-# missing, so running it again costs nothing. Uses sudo when not run as root.
+# Installs the Debian 12 packages needed to build, run and test the program, and any named
+# as arguments: only those missing, so running it again costs nothing. Uses sudo when not
+# run as root.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
     fonts-ipafont-gothic                # Japanese gothic for the windows' Japanese fonts
     fonts-aoyagi-kouzan-t               # brush face for the course title
     fonts-liberation                    # serif metric-compatible with the symbols' font
+    "$@"
 )
 
 missing=()

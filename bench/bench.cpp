@@ -1,0 +1,226 @@
+// Measures, in one run, what a student feels: how fast a Feret run goes and how quickly it
+// answers a click, what a result costs in a long log, how fast the program starts and how much
+// memory it takes. Prints a Markdown table with each goal. Run it with scripts/bench.sh.
+#include "app/application.h"
+#include "app/menu_window.h"
+#include "calc/feret/feret.h"
+#include "calc/feret/feret_window.h"
+#include "calc/feret/uniform_source.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Row {
+    QString measure;
+    double figure;
+    QString unit;
+    double goal; // 0: shown for comparison only
+};
+
+// The best of a few repetitions, in nanoseconds per call: the least disturbed by the machine.
+double nanosecondsPer(long calls, const std::function<void()>& body, int repetitions = 5)
+{
+    double best = 1e300;
+    for (int r = 0; r < repetitions; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        for (long i = 0; i < calls; ++i)
+            body();
+        best = std::min(best, double(timer.nsecsElapsed()) / double(calls));
+    }
+    return best;
+}
+
+std::unique_ptr<ui::Form> openFeret()
+{
+    std::unique_ptr<ui::Form> form(feret::createForm1());
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qFatal("the Feret window was not shown");
+    return form;
+}
+
+void setField(ui::Form& form, const char* field, const QString& text)
+{
+    qobject_cast<QLineEdit*>(form.control(field))->setText(text);
+}
+
+void press(ui::Form& form, const char* button) { qobject_cast<QAbstractButton*>(form.control(button))->click(); }
+
+// A whole run of n trials through the real window, its handler and its yield, in seconds.
+double runSeconds(ui::Form& form, long n)
+{
+    setField(form, "Text3", QString::number(n));
+    QElapsedTimer timer;
+    timer.start();
+    press(form, "Command1");
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+// How long a click waits while a run of 10^7 trials is under way: a timer posts the click
+// as a mouse event, as the window system would, and the clear button's handler notes when it
+// ran. The run is then ended by closing the window.
+double clickLatencyMilliseconds()
+{
+    auto form = openFeret();
+    QWidget* clear = form->control("Command3");
+    QElapsedTimer sinceClick;
+    double latency = -1;
+    QObject::connect(qobject_cast<QAbstractButton*>(clear), &QAbstractButton::clicked,
+        [&] { latency = double(sinceClick.nsecsElapsed()) / 1e6; });
+    QTimer::singleShot(200, [&] {
+        sinceClick.start();
+        QTest::mouseClick(clear, Qt::LeftButton, Qt::NoModifier, clear->rect().center());
+    });
+    QTimer::singleShot(400, form.get(), [&] { form->close(); });
+    setField(*form, "Text3", "10000000");
+    press(*form, "Command1");
+    form.release(); // closed: it deletes itself
+    return latency;
+}
+
+// One more result in a log of `lines` lines, as the handler does it: read all, write all.
+double appendMilliseconds(long lines, bool plainReplace)
+{
+    auto form = openFeret();
+    std::string log;
+    for (long i = 0; i < lines; ++i)
+        log += "4.4563384\r\n";
+    form->setLogText("RTB1", log);
+    auto* edit = qobject_cast<QPlainTextEdit*>(form->control("RTB1"));
+    double best = 1e300;
+    for (int r = 0; r < 5; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        if (plainReplace)
+            edit->setPlainText(QString::fromStdString(form->logText("RTB1") + "4.4598882\r\n").replace("\r\n", "\n"));
+        else
+            form->setLogText("RTB1", form->logText("RTB1") + "4.4598882\r\n");
+        QCoreApplication::processEvents(); // the repaint is part of the cost
+        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
+    }
+    return best;
+}
+
+// In a fresh process: start to the menu on screen, and peak memory with every window opened.
+Row startupRow(const QString& self)
+{
+    double best = 1e300;
+    for (int r = 0; r < 5; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        QProcess child;
+        child.start(self, {"--until-menu-shown"});
+        child.waitForFinished();
+        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
+    }
+    return {"start to menu shown (new process)", best, "ms", 100};
+}
+
+Row memoryRow(const QString& self)
+{
+    QProcess child;
+    child.start(self, {"--open-every-window"});
+    child.waitForFinished();
+    return {"peak memory, every window opened once", child.readAllStandardOutput().trimmed().toDouble(), "MiB", 40};
+}
+
+int untilMenuShown(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    app::setUpApplication();
+    auto* menu = new app::Menu;
+    menu->show();
+    return QTest::qWaitForWindowExposed(menu) ? 0 : 1;
+}
+
+// Peak resident memory of this process, from the kernel's own record (Linux).
+double peakMebibytes()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return -1;
+}
+
+int openEveryWindow(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    app::setUpApplication();
+    auto* menu = new app::Menu;
+    menu->show();
+    if (!QTest::qWaitForWindowExposed(menu))
+        return 1;
+    for (const char* option : {"Option1", "Option2", "Option3"}) {
+        qobject_cast<QAbstractButton*>(menu->control(option))->click();
+        QTest::qWait(50);
+    }
+    std::printf("%.1f\n", peakMebibytes());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QString mode = argc > 1 ? QString(argv[1]) : QString();
+    if (mode == "--until-menu-shown")
+        return untilMenuShown(argc, argv);
+    if (mode == "--open-every-window")
+        return openEveryWindow(argc, argv);
+
+    QApplication application(argc, argv);
+    app::setUpApplication();
+    std::vector<Row> rows;
+
+    feret::UniformSource source;
+    volatile double sink = 0;
+    const double trial = nanosecondsPer(10'000'000, [&] { sink = sink + feret::trialWidth(5, 2, source.next()); });
+    const double yield = nanosecondsPer(1'000'000, [] { QCoreApplication::processEvents(); });
+    {
+        auto form = openFeret();
+        const double seconds = runSeconds(*form, 1'000'000);
+        rows.push_back({"bare trial (draw, two cosines)", trial, "ns", 0});
+        rows.push_back({"bare QCoreApplication::processEvents()", yield, "ns", 0});
+        rows.push_back({"Feret run per trial, real window and yield", seconds * 1e3, "ns", 1.2 * (trial + yield)});
+        rows.push_back({"Feret run of 10^6 trials", seconds, "s", 1.0});
+    }
+    rows.push_back({"click during a run of 10^7 trials, handled after", clickLatencyMilliseconds(), "ms", 30});
+    for (long lines : {10'000L, 100'000L}) {
+        const QString size = lines == 10'000 ? "10^4" : "10^5";
+        rows.push_back({"result added to a log of " + size + " lines", appendMilliseconds(lines, false), "ms", 1});
+        rows.push_back({"the same by a plain replace, for comparison", appendMilliseconds(lines, true), "ms", 0});
+    }
+    rows.push_back(startupRow(QCoreApplication::applicationFilePath()));
+    rows.push_back(memoryRow(QCoreApplication::applicationFilePath()));
+
+    std::printf("| measure | figure | goal |\n| --- | ---: | ---: |\n");
+    bool met = true;
+    for (const Row& row : rows) {
+        const bool ok = row.goal == 0 || row.figure <= row.goal;
+        met = met && ok;
+        const QString goal = row.goal == 0 ? "" : QString("≤ %1 %2%3").arg(row.goal, 0, 'g', 3).arg(row.unit, ok ? "" : " (missed)");
+        std::printf("| %s | %.3g %s | %s |\n", qPrintable(row.measure), row.figure, qPrintable(row.unit), qPrintable(goal));
+    }
+    return met ? 0 : 1;
+}
