@@ -219,8 +219,10 @@ int main(int argc, char* argv[])
     for (const Row& row : rows) {
         const bool ok = row.goal == 0 || row.figure <= row.goal;
         met = met && ok;
-        const QString goal = row.goal == 0 ? "" : QString("≤ %1 %2%3").arg(row.goal, 0, 'g', 3).arg(row.unit, ok ? "" : " (missed)");
-        std::printf("| %s | %.3g %s | %s |\n", qPrintable(row.measure), row.figure, qPrintable(row.unit), qPrintable(goal));
+        const QString goal
+            = row.goal == 0 ? "" : QString("≤ %1 %2%3").arg(row.goal, 0, 'g', 3).arg(row.unit, ok ? "" : " (missed)");
+        std::printf(
+            "| %s | %.3g %s | %s |\n", qPrintable(row.measure), row.figure, qPrintable(row.unit), qPrintable(goal));
     }
     return met ? 0 : 1;
 }

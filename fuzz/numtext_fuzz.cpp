@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const numtext::Number back = numtext::lenientParse(general);
             // Half a unit in the 15th digit, and the rounding of the text read back.
             const double tolerance = std::abs(value) * (5e-15 + 4 * std::numeric_limits<double>::epsilon());
-            require(back.ok() && std::abs(back.value - value) <= tolerance,
-                "general format did not read back", general);
+            require(
+                back.ok() && std::abs(back.value - value) <= tolerance, "general format did not read back", general);
             require(sameNumber(numtext::strictCoerce(general).value, back.value), "strict read it otherwise", general);
         } else {
             require(general.empty(), "a value that is not finite was formatted", general);

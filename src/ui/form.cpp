@@ -190,9 +190,8 @@ void Form::setLogText(ControlName log, std::string_view text)
     auto* edit = find<QPlainTextEdit>(log);
     std::string& shown = logs_.at(edit);
     // The document keeps paragraphs; handlers see Windows line ends.
-    const auto toDocument = [](std::string_view part) {
-        return toQString(part).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    };
+    const auto toDocument
+        = [](std::string_view part) { return toQString(part).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); };
     const std::string_view added = text.starts_with(shown) ? text.substr(shown.size()) : std::string_view();
     // Split only where the two parts read the same apart as together: not inside a "\r\n"
     // or a UTF-8 sequence.
@@ -230,8 +229,8 @@ void Form::describe(const Description& description)
         label->setFocusPolicy(Qt::StrongFocus);
     }
     if (!description.enterClicks.empty()) {
-        connect(find<QLineEdit>(description.name), &QLineEdit::returnPressed, find<QAbstractButton>({description.enterClicks, -1}),
-            &QAbstractButton::click);
+        connect(find<QLineEdit>(description.name), &QLineEdit::returnPressed,
+            find<QAbstractButton>({description.enterClicks, -1}), &QAbstractButton::click);
     }
     refreshTip(widget);
 }

@@ -76,8 +76,8 @@ class Form;
 // selected and copied, and is read out as its name followed by what it shows.
 struct Description {
     ControlName name;
-    std::string_view accessibleName; // "紛体直径 (μm)"
-    std::string_view toolTip;        // what it means, with its unit
+    std::string_view accessibleName;   // "紛体直径 (μm)"
+    std::string_view toolTip;          // what it means, with its unit
     std::string_view enterClicks = {}; // a text box: the button that Enter in it presses
     // A line added to the tip, worked out from the window's current values; empty for none.
     std::string (*liveNote)(const Form& form) = nullptr;

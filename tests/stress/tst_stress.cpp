@@ -23,11 +23,11 @@ namespace {
 // What students have been seen to type, and worse.
 QStringList hostileTexts()
 {
-    QStringList texts{"", " ", "   ", "0", "00", "-0", " 0", "0.0", "1e308", "1e400", "-1e400", "1e-400", "inf",
-        "-inf", "nan", "NaN", "0x10", "1,5", "１２．５", "－３", "1e", ".", "-", "+.5", QString(400, '9'),
+    QStringList texts{"", " ", "   ", "0", "00", "-0", " 0", "0.0", "1e308", "1e400", "-1e400", "1e-400", "inf", "-inf",
+        "nan", "NaN", "0x10", "1,5", "１２．５", "－３", "1e", ".", "-", "+.5", QString(400, '9'),
         QString(100'000, '7'), "😀", "1\x01\t\x1b", "\u202Eمرحبا", "١٢٣", "10um"};
     // Ordinary values too, so that calculations also succeed.
-    texts << "5" << "2" << "30" << "1" << "0.01" << "980" << "3" << "-1" << "1000" << "12";
+    texts += QStringList{"5", "2", "30", "1", "0.01", "980", "3", "-1", "1000", "12"};
     return texts;
 }
 
@@ -39,9 +39,10 @@ const QRegularExpression kGeneral(R"(^-?(0|[1-9]\d*)(\.\d*[1-9])?$|^-?[1-9](\.\d
 bool isOwnMessage(const QString& text)
 {
     static const QSet<QString> fixed{"値が入力されていません。", "n=0では計算できません",
-        "長さ a または幅 b が大きすぎて計算できません。", "粘度=0では計算できません。", "値が大きすぎて計算できません。",
-        "初期直径が大きすぎて計算できません。", "初期体積が負の値では計算できません。",
-        "分割回数が大きすぎて計算できません。", "分割回数が小さすぎて計算できません。"};
+        "長さ a または幅 b が大きすぎて計算できません。", "粘度=0では計算できません。",
+        "値が大きすぎて計算できません。", "初期直径が大きすぎて計算できません。",
+        "初期体積が負の値では計算できません。", "分割回数が大きすぎて計算できません。",
+        "分割回数が小さすぎて計算できません。"};
     static const QRegularExpression aboutField(
         "^(長さ a |幅 b |n |紛体直径|紛体密度|液体密度|粘度|重力加速度|初期直径|初期体積|分割回数)"
         "が(入力されていません|数値ではありません|大きすぎます)。$");
@@ -242,8 +243,10 @@ void TestStress::randomActionsKeepEveryInvariant()
         if (!message.startsWith("This plugin does not support"))
             qtTest(type, context, message);
     });
-    const unsigned seed = qEnvironmentVariableIsSet("STRESS_SEED") ? qEnvironmentVariableIntValue("STRESS_SEED") : 20261208;
-    const long target = qEnvironmentVariableIsSet("STRESS_ACTIONS") ? qEnvironmentVariableIntValue("STRESS_ACTIONS") : 100'000;
+    const unsigned seed
+        = qEnvironmentVariableIsSet("STRESS_SEED") ? qEnvironmentVariableIntValue("STRESS_SEED") : 20261208;
+    const long target
+        = qEnvironmentVariableIsSet("STRESS_ACTIONS") ? qEnvironmentVariableIntValue("STRESS_ACTIONS") : 100'000;
     Stress stress(seed, target);
     stress.run();
     std::printf("stress: seed %u, %ld actions, %ld message boxes, %ld runs, %ld windows closed during a run, "

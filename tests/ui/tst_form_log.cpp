@@ -46,7 +46,8 @@ void TestFormLog::rewritingReadsAsAPlainReplace()
     rewritten.setLogText("RTB1", after.toStdString());
     replaced.setLogText("RTB1", after.toStdString());
 
-    const auto document = [](const ui::Form& form) { return qobject_cast<QPlainTextEdit*>(form.control("RTB1"))->toPlainText(); };
+    const auto document
+        = [](const ui::Form& form) { return qobject_cast<QPlainTextEdit*>(form.control("RTB1"))->toPlainText(); };
     QCOMPARE(document(rewritten), document(replaced));
     QCOMPARE(document(rewritten), QString::fromUtf8(after).replace("\r\n", "\n"));
     QCOMPARE(QByteArray::fromStdString(rewritten.logText("RTB1")), after);

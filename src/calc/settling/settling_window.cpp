@@ -49,8 +49,8 @@ std::string centimetresNote(const ui::Form& form)
     const numtext::Number diameter = numtext::lenientParse(form.text("Text1"));
     if (form.text("Text1").empty() || !diameter.ok())
         return "";
-    return numtext::generalFormat(diameter.value) + " μm = "
-        + numtext::generalFormat(diameter.value / kMicrometresPerCentimetre) + " cm";
+    return numtext::generalFormat(diameter.value)
+        + " μm = " + numtext::generalFormat(diameter.value / kMicrometresPerCentimetre) + " cm";
 }
 
 // clang-format off
@@ -74,8 +74,7 @@ std::string reynoldsNote(double diameter, double velocity, double liquidDensity,
     const std::string source = " (JIS Z 8820-1、ISO 13317 の適用範囲 Re < 0.25)";
     if (re < kStokesReynoldsLimit)
         return number + "ストークスの式が成り立つ範囲です" + source;
-    return number + "ストークスの式の範囲外です" + source
-        + "。\n実際の沈降速度はこの値より小さくなります。";
+    return number + "ストークスの式の範囲外です" + source + "。\n実際の沈降速度はこの値より小さくなります。";
 }
 
 void Command1_Click(ui::Form& form)
