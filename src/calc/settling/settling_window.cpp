@@ -71,7 +71,8 @@ std::string reynoldsNote(double diameter, double velocity, double liquidDensity,
     if (!std::isfinite(re))
         return "";
     const std::string number = "粒子レイノルズ数 Re = ρf·v·d/μ = " + numtext::generalFormat(re) + "\n";
-    const std::string source = " (JIS Z 8820-1、ISO 13317 の適用範囲 Re < 0.25)";
+    const std::string source
+        = " (JIS Z 8820-1、ISO 13317 の適用範囲 Re < " + numtext::generalFormat(kStokesReynoldsLimit) + ")";
     if (re < kStokesReynoldsLimit)
         return number + "ストークスの式が成り立つ範囲です" + source;
     return number + "ストークスの式の範囲外です" + source + "。\n実際の沈降速度はこの値より小さくなります。";
