@@ -22,7 +22,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # Coverage-guided fuzzing with clang's libFuzzer; the corpus grows in build-fuzz/corpus.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-    -DCHEMENG_FUZZ=ON -DCHEMENG_WERROR=ON
+    -DCHEMENG_FUZZ=ON -DCHEMENG_SANITIZE=ON -DCHEMENG_WERROR=ON
 cmake --build build-fuzz --target fuzz_numtext --parallel
 mkdir -p build-fuzz/corpus
 build-fuzz/fuzz/fuzz_numtext -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
