@@ -6,7 +6,8 @@
 // The two ways a field's text becomes a number and the two ways a number becomes text.
 // Independent of the user's locale: the full stop is the decimal point everywhere.
 // Full-width digits, signs, full stop and blanks, as a Japanese input method types them,
-// read like their ASCII counterparts.
+// read like their ASCII counterparts; so does the ideographic full stop "。" ("１。５" is 1.5).
+// The ideographic comma "、" is a comma, not a decimal point.
 namespace numtext {
 
 enum class Status {

@@ -11,7 +11,9 @@ namespace numtext {
 namespace {
 
 // Maps the full-width forms U+FF01..U+FF5E to ASCII, the ideographic space U+3000 to a
-// blank and U+2212 MINUS SIGN to '-'. Every other byte is copied, so malformed UTF-8 is
+// blank, U+2212 MINUS SIGN to '-', and the ideographic full stop U+3002 and its half-width
+// form U+FF61 to '.', as an input method in hiragana mode types the decimal point. The
+// ideographic comma stays a comma. Every other byte is copied, so malformed UTF-8 is
 // harmless: it simply is not part of a number.
 std::string foldToAscii(std::string_view text)
 {
@@ -26,6 +28,8 @@ std::string foldToAscii(std::string_view text)
                 folded = static_cast<char>(b2 - 0x60); // U+FF01..U+FF3F
             else if (b0 == 0xEF && b1 == 0xBD && b2 >= 0x80 && b2 <= 0x9E)
                 folded = static_cast<char>(b2 - 0x20); // U+FF40..U+FF5E
+            else if ((b0 == 0xE3 && b1 == 0x80 && b2 == 0x82) || (b0 == 0xEF && b1 == 0xBD && b2 == 0xA1))
+                folded = '.'; // U+3002, U+FF61
             else if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80)
                 folded = ' ';
             else if (b0 == 0xE2 && b1 == 0x88 && b2 == 0x92)

@@ -54,6 +54,9 @@ void TestNumtext::lenientParse_data()
     QTest::addRow("stops at the first letter") << "12abc34" << 12.0;
     QTest::addRow("full-width digits and point") << "１２．５" << 12.5;
     QTest::addRow("full-width minus") << "－３" << -3.0;
+    QTest::addRow("ideographic full stop as the point") << "１。５" << 1.5;
+    QTest::addRow("half-width ideographic full stop") << "1｡5" << 1.5;
+    QTest::addRow("ideographic comma is not a point") << "1、5" << 1.0;
     QTest::addRow("full-width exponent") << "１ｅ２" << 100.0;
     QTest::addRow("minus sign U+2212") << "−3" << -3.0;
     QTest::addRow("ideographic space before") << "　４" << 4.0;
@@ -107,6 +110,7 @@ void TestNumtext::strictCoerce_data()
     QTest::addRow("zero spelled 00") << "00" << 0.0;
     QTest::addRow("zero spelled 0.0") << "0.0" << 0.0;
     QTest::addRow("full-width") << "１２．５" << 12.5;
+    QTest::addRow("ideographic full stop") << "－０。２５" << -0.25;
     QTest::addRow("ideographic spaces around") << "　３　" << 3.0;
     QTest::addRow("too small reads as zero") << "1e-400" << 0.0;
 }
@@ -134,6 +138,7 @@ void TestNumtext::strictCoerceRejects_data()
     QTest::addRow("double minus") << "--1";
     QTest::addRow("hex") << "0x10";
     QTest::addRow("comma") << "1,5";
+    QTest::addRow("ideographic comma") << "1、5";
     QTest::addRow("two numbers") << "1 2";
     QTest::addRow("inf") << "inf";
     QTest::addRow("negative infinity") << "-inf";
