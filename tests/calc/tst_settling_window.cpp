@@ -54,6 +54,8 @@ void TestSettlingWindow::calculate_data()
         QTest::addRow("Text%d empty", field + 1) << with(field, "") << "0.01000" << "";
     QTest::addRow("viscosity 0") << with(3, "0") << "" << "粘度=0では計算できません。";
     QTest::addRow("blank viscosity reads as 0") << with(3, " ") << "" << "粘度=0では計算できません。";
+    QTest::addRow("negative viscosity") << with(3, "-0.01") << "" << "粘度が負の値では計算できません。";
+    QTest::addRow("ideographic full stop") << with(3, "０。０１") << "0.04900" << "";
     QTest::addRow("liquid density too large") << with(2, "1e400") << "" << "液体密度が大きすぎます。";
     QTest::addRow("diameter too large") << with(0, "-1e400") << "" << "紛体直径が大きすぎます。";
     QTest::addRow("gravity times densities overflows") << with(1, "1e308") << "" << "値が大きすぎて計算できません。";

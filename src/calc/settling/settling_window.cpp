@@ -100,6 +100,9 @@ void Command1_Click(ui::Form& form)
         return fail(*read.problem());
     if (viscosity == 0)
         return fail("粘度=0では計算できません。");
+    // A liquid has no negative viscosity; the formula would turn a settling particle round.
+    if (viscosity < 0)
+        return fail("粘度が負の値では計算できません。");
 
     const double velocity = stokesVelocity(diameter, particleDensity, liquidDensity, viscosity, gravity);
     if (!std::isfinite(velocity))

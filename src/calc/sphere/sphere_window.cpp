@@ -76,6 +76,9 @@ void Command1_Click(ui::Form& form)
     const double diameter = read("Text1", "初期直径");
     if (read.problem())
         return fail(*read.problem());
+    // Its volume would be negative, and step 2 would refuse it only later.
+    if (diameter < 0)
+        return fail("初期直径が負の値では計算できません。");
 
     const InitialValues initial = initialValues(diameter);
     if (!std::isfinite(initial.volume) || !std::isfinite(initial.surface))
