@@ -25,8 +25,9 @@ class TestFeret : public QObject {
 private slots:
     void trialWidth_data();
     void trialWidth();
-    void meanWidth_data();
-    void meanWidth();
+    void classifyCount_data();
+    void classifyCount();
+    void meanWidthDividesByTheTrials();
     void runYieldsBeforeEachDraw();
     void abandonedRunHasNoMean();
     void drawsStayBelowOne();
@@ -68,29 +69,41 @@ void TestFeret::trialWidth()
         qPrintable(QString::number(width, 'g', 17) + " vs " + QString::number(expected, 'g', 17)));
 }
 
-void TestFeret::meanWidth_data()
+Q_DECLARE_METATYPE(feret::Count)
+
+void TestFeret::classifyCount_data()
 {
     QTest::addColumn<double>("n");
-    QTest::addColumn<int>("trials");
-    QTest::addColumn<double>("expected");
-
-    const double halfDraw = 4.949747468305577; // width of the 5 x 2 rectangle at r = 0.5
-    QTest::addRow("two trials") << 2.0 << 2 << halfDraw;
-    QTest::addRow("fractional count divides by itself") << 2.5 << 2 << 2 * halfDraw / 2.5;
-    QTest::addRow("count below one makes no trial") << 0.5 << 0 << 0.0;
-    QTest::addRow("negative count makes no trial") << -3.0 << 0 << 0.0;
+    QTest::addColumn<feret::Count>("count");
+    using enum feret::Count;
+    QTest::addRow("one") << 1.0 << Whole;
+    QTest::addRow("a million") << 1e6 << Whole;
+    QTest::addRow("2^53") << 0x1p53 << Whole;
+    QTest::addRow("zero") << 0.0 << Zero;
+    QTest::addRow("negative zero") << -0.0 << Zero;
+    QTest::addRow("fraction above one") << 2.5 << NotWhole;
+    QTest::addRow("fraction below one") << 1e-3 << NotWhole;
+    QTest::addRow("negative") << -3.0 << NotWhole;
+    QTest::addRow("hugely negative") << -1e300 << NotWhole;
+    QTest::addRow("next whole number above 2^53") << 0x1p53 + 2 << TooLarge;
+    QTest::addRow("largest double") << 1.7976931348623157e308 << TooLarge;
 }
 
-void TestFeret::meanWidth()
+void TestFeret::classifyCount()
 {
     QFETCH(double, n);
-    QFETCH(int, trials);
-    QFETCH(double, expected);
-    ScriptedDraws draws{{0.5f}};
-    const auto mean = feret::meanWidth(5, 2, n, std::ref(draws), [] { return true; });
+    QFETCH(feret::Count, count);
+    QCOMPARE(feret::classifyCount(n), count);
+}
+
+void TestFeret::meanWidthDividesByTheTrials()
+{
+    ScriptedDraws draws{{0.5f, 0.0f, 0.5f}};
+    const auto mean = feret::meanWidth(5, 2, 3, std::ref(draws), [] { return true; });
     QVERIFY(mean.has_value());
-    QCOMPARE(draws.taken, static_cast<std::size_t>(trials));
-    QVERIFY(std::abs(*mean - expected) <= 1e-14);
+    QCOMPARE(draws.taken, std::size_t{3});
+    const double halfDraw = 4.949747468305577, noDraw = 4.999999999999793; // from trialWidth's rows
+    QVERIFY(std::abs(*mean - (2 * halfDraw + noDraw) / 3) <= 1e-14);
 }
 
 void TestFeret::runYieldsBeforeEachDraw()

@@ -15,17 +15,25 @@ double trialWidth(double a, double b, float r)
         + b * std::cos(static_cast<double>(complement) * kRadiansPerDegree);
 }
 
+Count classifyCount(double n)
+{
+    if (n == 0)
+        return Count::Zero;
+    if (!(n >= 1) || n != std::floor(n))
+        return Count::NotWhole;
+    return n > kMostTrials ? Count::TooLarge : Count::Whole;
+}
+
 std::optional<double> meanWidth(
-    double a, double b, double n, const std::function<float()>& draw, const std::function<bool()>& keepGoing)
+    double a, double b, std::uint64_t n, const std::function<float()>& draw, const std::function<bool()>& keepGoing)
 {
     double sum = 0;
-    // A double counter: n may be fractional or beyond any integer type.
-    for (double trial = 1; trial <= n; trial += 1) {
+    for (std::uint64_t trial = 0; trial < n; ++trial) {
         if (!keepGoing())
             return std::nullopt;
         sum += trialWidth(a, b, draw());
     }
-    return sum / n;
+    return sum / static_cast<double>(n);
 }
 
 double exactMean(double a, double b) { return 2 * (a + b) / std::numbers::pi; }

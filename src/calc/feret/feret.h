@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -14,12 +15,17 @@ inline constexpr double kRadiansPerDegree = 3.14159265359 / 180;
 // with 90 - theta also formed in single precision, so that results match the hand-out.
 double trialWidth(double a, double b, float r);
 
-// Sums trialWidth over trials 1, 2, ... while the trial number does not exceed n, and
-// divides by n itself (so a count of 2.5 makes two trials and divides by 2.5).
-// Before each trial keepGoing() is asked; once it answers false the run is abandoned
-// and nullopt returned. The mean may be infinite or NaN (n == 0, huge a or b).
+// What a typed count asks for. Only a whole number of trials gives a mean of that many
+// trials, and above 2^53 a double no longer tells a count from the next one.
+enum class Count { Whole, Zero, NotWhole, TooLarge };
+inline constexpr double kMostTrials = 0x1p53;
+Count classifyCount(double n);
+
+// The mean of trialWidth over n trials. Before each trial keepGoing() is asked; once it
+// answers false the run is abandoned and nullopt returned. The mean may be infinite or
+// NaN when a or b is huge.
 std::optional<double> meanWidth(
-    double a, double b, double n, const std::function<float()>& draw, const std::function<bool()>& keepGoing);
+    double a, double b, std::uint64_t n, const std::function<float()>& draw, const std::function<bool()>& keepGoing);
 
 // What the runs estimate, for checking them: the exact mean over all orientations,
 // 2(a + b)/pi, and the standard error of the mean of n trials, sigma/sqrt(n), with

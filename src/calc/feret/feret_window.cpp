@@ -7,6 +7,7 @@
 #include "numtext/numtext.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace feret {
 namespace {
@@ -81,14 +82,16 @@ void Command1_Click(ui::Form& form)
         form.showMessage(*read.problem());
         return;
     }
-    // Other spellings of zero ("00", "0.0", " 0") would leave the mean undefined.
-    if (n == 0) {
-        form.showMessage("n=0では計算できません");
-        return;
+    switch (classifyCount(n)) {
+    case Count::Whole: break;
+    case Count::Zero: return form.showMessage("n=0では計算できません"); // also "00", "0.0", " 0"
+    case Count::NotWhole: return form.showMessage("n は 1 以上の整数を入力してください。");
+    case Count::TooLarge: return form.showMessage("n が大きすぎます。");
     }
+    const auto trials = static_cast<std::uint64_t>(n);
 
     const auto mean = meanWidth(
-        a, b, n, [] { return processUniformSource().next(); }, [&form] { return form.yieldToEvents(); });
+        a, b, trials, [] { return processUniformSource().next(); }, [&form] { return form.yieldToEvents(); });
     if (!mean)
         return; // the window was closed during the run
     if (!std::isfinite(*mean)) {
@@ -101,8 +104,12 @@ void Command1_Click(ui::Form& form)
 
 void Command3_Click(ui::Form& form) { form.setLogText("RTB1", ""); }
 
+// Each run yields once per trial, and a click or Enter during a run starts another inside
+// it. Eight nested runs are plenty for comparing runs and keep the stack small everywhere.
+constexpr int kMostNestedRuns = 8;
+
 constexpr ui::ClickHandler kHandlers[] = {
-    {"Command1", Command1_Click},
+    {"Command1", Command1_Click, kMostNestedRuns},
     {"Command3", Command3_Click},
 };
 
