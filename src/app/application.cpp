@@ -6,9 +6,17 @@
 
 namespace app {
 
+void setUpEnvironment()
+{
+    // Only a default: QT_NO_GLIB set to anything, even empty, is the user's choice.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
+}
+
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("化学工学概論"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("chemeng-calc"));
     ui::installFontSubstitutes();
 }
 

@@ -2,8 +2,13 @@
 
 namespace app {
 
+// What must be settled before the QApplication exists: the event dispatcher. A Feret run
+// yields to the window system once per trial, and Qt's own dispatcher does that a third
+// faster than glib's, which the program needs nothing from.
+void setUpEnvironment();
+
 // What the program sets up once its QApplication exists: its name, shown as the title of
-// message boxes, and the fonts its windows ask for.
+// message boxes, the desktop entry its windows belong to, and the fonts its windows ask for.
 void setUpApplication();
 
 } // namespace app

@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[])
 {
+    app::setUpEnvironment();
     QApplication application(argc, argv);
     app::setUpApplication();
 

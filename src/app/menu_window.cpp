@@ -1,5 +1,7 @@
 #include "app/menu_window.h"
 
+#include <QCloseEvent>
+
 namespace app {
 namespace {
 
@@ -56,6 +58,15 @@ Menu::Menu()
     onClick("Option2", [this] { Option2_Click(navigator_); });
     onClick("Option3", [this] { Option3_Click(navigator_); });
     onClick("Command3", [] { Command3_Click(); });
+}
+
+// A calculator left without its menu could not be ended but one window at a time, and a
+// long run in it would go on unseen: closing the menu ends the program as 終了 does.
+void Menu::closeEvent(QCloseEvent* event)
+{
+    ui::Form::closeEvent(event);
+    if (event->isAccepted())
+        Command3_Click();
 }
 
 } // namespace app

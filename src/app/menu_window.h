@@ -17,6 +17,9 @@ public:
 
     Navigator& navigator() { return navigator_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     Navigator navigator_;
 };

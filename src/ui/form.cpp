@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/qt_conversions.h"
+#include "ui/result_label.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,13 +42,23 @@ void setColor(QWidget* widget, QPalette::ColorRole role, QColor color)
     widget->setPalette(palette);
 }
 
-QWidget* createControl(const Control& c, QWidget* parent)
+// The whole face of an option is the control, not only its circle and caption.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A described label shows a result; the other labels are captions.
+QWidget* createControl(const Control& c, bool described, QWidget* parent)
 {
     const QString caption = toQString(c.caption);
     QWidget* widget = nullptr;
     switch (c.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(caption, parent);
+        auto* label = described ? new ResultLabel(caption, parent) : new QLabel(caption, parent);
         label->setAlignment(toQt(c.align) | Qt::AlignTop);
         // Transparent: no background is filled, the window's black shows through.
         setColor(label, QPalette::WindowText, toQColor(c.foreground.value_or(kWhite)));
@@ -58,7 +69,7 @@ QWidget* createControl(const Control& c, QWidget* parent)
     case Kind::CommandButton: widget = new QPushButton(caption, parent); break;
     case Kind::OptionButton: {
         // Drawn on a button face of its own, readable on the black window.
-        auto* option = new QRadioButton(caption, parent);
+        auto* option = new OptionButton(caption, parent);
         const QPalette standard = QApplication::palette();
         option->setAutoFillBackground(true);
         setColor(option, QPalette::Window, standard.color(QPalette::Button));
@@ -124,7 +135,9 @@ Form::Form(const FormLayout& layout)
 
     std::vector<QWidget*> created;
     for (const Control& c : layout.controls) {
-        QWidget* widget = createControl(c, this);
+        const bool described = std::any_of(layout.descriptions.begin(), layout.descriptions.end(),
+            [&c](const Description& d) { return d.name.objectName() == c.name.objectName(); });
+        QWidget* widget = createControl(c, described, this);
         widget->setObjectName(QString::fromStdString(c.name.objectName()));
         controls_.emplace(c.name.objectName(), widget);
         created.push_back(widget);
@@ -179,7 +192,10 @@ void Form::setText(ControlName textBox, std::string_view text)
 void Form::setCaption(ControlName label, std::string_view caption)
 {
     auto* widget = find<QLabel>(label);
-    widget->setText(toQString(caption));
+    if (auto* result = qobject_cast<ResultLabel*>(widget))
+        result->setValue(toQString(caption));
+    else
+        widget->setText(toQString(caption));
     dropNote(widget);
 }
 
@@ -239,15 +255,18 @@ void Form::refreshTip(QWidget* widget)
 {
     const Tip& tip = tips_.at(widget);
     QStringList lines{toQString(tip.description->toolTip)};
+    const auto* result = qobject_cast<const ResultLabel*>(widget);
+    if (result && result->isElided())
+        lines << result->value();
     if (tip.description->liveNote)
         lines << toQString(tip.description->liveNote(*this));
     lines << toQString(tip.note);
     lines.removeAll(QString());
     widget->setToolTip(lines.join('\n'));
-    // A result label is read out as its name and the value it shows.
-    if (const auto* label = qobject_cast<QLabel*>(widget)) {
+    // A result is read out as its name and its whole value.
+    if (result) {
         const QString name = toQString(tip.description->accessibleName);
-        widget->setAccessibleName(label->text().isEmpty() ? name : name + QStringLiteral(": ") + label->text());
+        widget->setAccessibleName(result->value().isEmpty() ? name : name + QStringLiteral(": ") + result->value());
     }
 }
 
@@ -270,8 +289,12 @@ void Form::dropNote(QWidget* widget)
 
 void Form::showMessage(std::string_view message)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), toQString(message), QMessageBox::Ok, this);
-    box.exec();
+    // On the heap: if this window is closed while the box waits, the window deletes it with
+    // its other children, and exec() notices and returns.
+    auto* box = new QMessageBox(
+        QMessageBox::NoIcon, QApplication::applicationName(), toQString(message), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->exec();
 }
 
 bool Form::yieldToEvents()
@@ -290,8 +313,19 @@ void Form::onClick(ControlName button, std::function<void()> handler)
 Form* createForm(const FormLayout& layout, std::span<const ClickHandler> handlers)
 {
     auto* form = new Form(layout);
-    for (const ClickHandler& handler : handlers)
-        form->onClick(handler.button, [form, run = handler.run] { run(*form); });
+    for (const ClickHandler& handler : handlers) {
+        if (handler.mostRuns == 0) {
+            form->onClick(handler.button, [form, run = handler.run] { run(*form); });
+            continue;
+        }
+        const QPointer button = qobject_cast<QAbstractButton*>(form->control(handler.button));
+        form->onClick(handler.button, [form, button, handler, running = 0]() mutable {
+            button->setEnabled(++running < handler.mostRuns);
+            handler.run(*form);
+            if (button) // else the window was closed during the run
+                button->setEnabled(--running < handler.mostRuns);
+        });
+    }
     return form;
 }
 

@@ -54,9 +54,12 @@ private slots:
     void reopenedFeretHasAnEmptyLog();
     void choosingAnOpenCalculatorKeepsItsContents();
     void closeBoxClosesLikeTheMenu();
+    void optionFaceIsClickableToItsEnd_data();
+    void optionFaceIsClickableToItsEnd();
     void switchingDuringARunAbandonsIt();
     void closingTheLastWindowEndsTheProgram();
     void exitClosesEveryWindow();
+    void exitDuringARunEndsPromptly_data();
     void exitDuringARunEndsPromptly();
 
 private:
@@ -192,6 +195,30 @@ void TestNavigation::closeBoxClosesLikeTheMenu()
     QCOMPARE(feretWindow()->text("Text3"), "");
 }
 
+void TestNavigation::optionFaceIsClickableToItsEnd_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("window");
+    QTest::addRow("沈降速度計算") << "Option1"
+                                  << "Form3";
+    QTest::addRow("定方向径計算") << "Option2"
+                                  << "Form1";
+    QTest::addRow("球の分割") << "Option3"
+                              << "Form4";
+}
+
+// Past the end of the caption, at the right end of the option's grey face.
+void TestNavigation::optionFaceIsClickableToItsEnd()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, window);
+    QWidget* face = menu_->control(option.toStdString().c_str());
+    QTest::mouseClick(face, Qt::LeftButton, Qt::NoModifier, QPoint(face->width() - 2, face->height() / 2));
+    QStringList expected{window, "Form2"};
+    expected.sort();
+    QCOMPARE(visibleWindows(), expected);
+}
+
 void TestNavigation::switchingDuringARunAbandonsIt()
 {
     click("Option2");
@@ -212,9 +239,8 @@ void TestNavigation::closingTheLastWindowEndsTheProgram()
 {
     click("Option2");
     QTimer::singleShot(0, menu_, [this] {
-        ui::Form* feret = feretWindow();
+        feretWindow()->close();
         menu_->close();
-        feret->close();
     });
     QCOMPARE(execWithDeadline(), 0);
 }
@@ -226,15 +252,24 @@ void TestNavigation::exitClosesEveryWindow()
     QCOMPARE(visibleWindows(), QStringList());
 }
 
-// "終了" while a long Feret run yields: the run is abandoned and the event loop ends.
+void TestNavigation::exitDuringARunEndsPromptly_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::addRow("終了") << false;
+    QTest::addRow("the menu's close box") << true;
+}
+
+// "終了", or closing the menu, while a long Feret run yields: the run is abandoned, every
+// window closes and the event loop ends.
 void TestNavigation::exitDuringARunEndsPromptly()
 {
+    QFETCH(bool, byCloseBox);
     QTimer::singleShot(0, menu_, [this] {
         click("Option2");
         testing::typeInto(*feretWindow(), "Text3", "1000000000");
         testing::click(*feretWindow(), "Command1");
     });
-    QTimer::singleShot(100, menu_, [this] { click("Command3"); });
+    QTimer::singleShot(100, menu_, [this, byCloseBox] { byCloseBox ? void(menu_->close()) : click("Command3"); });
 
     QElapsedTimer clock;
     clock.start();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -59,6 +60,8 @@ private slots:
     void logCanBeCopied();
     void clickDuringRunAppendsItsLineFirst();
     void closingDuringRunAbandonsIt();
+    void closingWithAMessageOpen();
+    void enterHeldDownNestsRunsOnlyUpToTheBound();
 };
 
 void TestFeretWindow::opensWithInitialTexts()
@@ -137,6 +140,13 @@ void TestFeretWindow::rejectedRunAppendsNothing_data()
                                      << "2"
                                      << "-1e400"
                                      << "n が大きすぎます。";
+    for (const char* count : {"-3", "2.5", "0.5", "1e-3", "－３"})
+        QTest::addRow("count %s", count) << "5"
+                                         << "2" << count << "n は 1 以上の整数を入力してください。";
+    QTest::addRow("count above 2^53") << "5"
+                                      << "2"
+                                      << "9007199254740994"
+                                      << "n が大きすぎます。";
     QTest::addRow("mean overflows") << "1e308"
                                     << "1e308"
                                     << "3"
@@ -183,9 +193,8 @@ void TestFeretWindow::runAppendsOneFormattedLine_data()
     QTest::addRow("many trials") << "2000" << 4.2 << 4.7;
     QTest::addRow("full-width count") << "１００" << 2.0 << kLongestWidth;
     QTest::addRow("count with blanks") << " 10 " << 2.0 << kLongestWidth;
-    QTest::addRow("fractional count divides by itself") << "1.5" << 2.0 / 1.5 << kLongestWidth / 1.5;
-    QTest::addRow("count below one") << "0.5" << 0.0 << 0.0;
-    QTest::addRow("negative count") << "-3" << 0.0 << 0.0;
+    QTest::addRow("whole count written as a decimal") << "3.0" << 2.0 << kLongestWidth;
+    QTest::addRow("whole count with an exponent") << "1e2" << 2.0 << kLongestWidth;
 }
 
 void TestFeretWindow::runAppendsOneFormattedLine()
@@ -279,6 +288,37 @@ void TestFeretWindow::closingDuringRunAbandonsIt()
     QVERIFY2(clock.elapsed() < 10'000, "the run went on after its window closed");
     QCOMPARE(logChanges.count(), 0);
     QTRY_VERIFY(form_.isNull()); // deleted once control is back in the event loop
+}
+
+// Closed from code while its box waits, the window is deleted at the next flush of
+// deletions, the box with it; nothing is deleted twice.
+void TestFeretWindow::closingWithAMessageOpen()
+{
+    QTimer::singleShot(0, form_, [this] { // inside the box's own event loop
+        form_->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    click("Command1");
+    QVERIFY(form_.isNull());
+    QCOMPARE(messages_.takeTexts(), QStringList{"値が入力されていません。"});
+}
+
+// Key repeat on Enter during a run: each repeat starts a run inside the one before, until
+// eight are under way; the repeats beyond that do nothing. Every run adds its one line.
+void TestFeretWindow::enterHeldDownNestsRunsOnlyUpToTheBound()
+{
+    type("Text3", "100");
+    QWidget* count = form_->control("Text3");
+    for (int repeat = 0; repeat < 40; ++repeat)
+        QCoreApplication::postEvent(count, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true));
+
+    QCoreApplication::processEvents();
+
+    const QStringList lines = logLines(*form_);
+    QCOMPARE(lines.size(), 8);
+    for (const QString& line : lines)
+        QVERIFY2(isResultBetween(line, 2.0, kLongestWidth), qPrintable(line));
+    QVERIFY(form_->control("Command1")->isEnabled());
 }
 
 QTEST_MAIN(TestFeretWindow)
