@@ -1,11 +1,13 @@
-// Measures, in one run, what a student feels: how fast a Feret run goes and how quickly it
-// answers a click, what a result costs in a long log, how fast the program starts and how much
-// memory it takes. Prints a Markdown table with each goal. Run it with scripts/bench.sh.
+// Measures, in one run, what a student feels: how fast a Feret run goes with each of Qt's
+// event dispatchers and how quickly it answers a click, what a result costs in a long log, how
+// fast the program starts and how much memory it takes. Prints a Markdown table with each
+// goal. Run it with scripts/bench.sh.
 #include "app/application.h"
 #include "app/menu_window.h"
 #include "calc/feret/feret.h"
 #include "calc/feret/feret_window.h"
 #include "calc/feret/uniform_source.h"
+#include "support/gui_test_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,13 +16,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,9 +49,9 @@ double nanosecondsPer(long calls, const std::function<void()>& body, int repetit
     return best;
 }
 
-std::unique_ptr<ui::Form> openFeret()
+testing::Owned<ui::Form> openFeret()
 {
-    std::unique_ptr<ui::Form> form(feret::createForm1());
+    testing::Owned form(feret::createForm1());
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))
         qFatal("the Feret window was not shown");
@@ -91,7 +93,6 @@ double clickLatencyMilliseconds()
     QTimer::singleShot(400, form.get(), [&] { form->close(); });
     setField(*form, "Text3", "10000000");
     press(*form, "Command1");
-    form.release(); // closed: it deletes itself
     return latency;
 }
 
@@ -141,8 +142,43 @@ Row memoryRow(const QString& self)
     return {"peak memory, every window opened once", child.readAllStandardOutput().trimmed().toDouble(), "MiB", 40};
 }
 
+// What a trial costs with the event dispatcher this process got: the bare trial, the bare
+// yield, and a whole run of 10^6 trials through the real window, in ns, ns and s.
+int runCosts(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    app::setUpApplication();
+    feret::UniformSource source;
+    volatile double sink = 0;
+    const double trial = nanosecondsPer(10'000'000, [&] { sink = sink + feret::trialWidth(5, 2, source.next()); });
+    const double yield = nanosecondsPer(1'000'000, [] { QCoreApplication::processEvents(); });
+    const auto form = openFeret();
+    std::printf("%g %g %g\n", trial, yield, runSeconds(*form, 1'000'000));
+    return 0;
+}
+
+struct Costs {
+    double trial, yield, runSeconds;
+};
+
+// QT_NO_GLIB empty keeps glib's dispatcher; set, Qt's own Unix one.
+Costs costsWith(const QString& self, const QString& noGlib)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_NO_GLIB", noGlib);
+    child.setProcessEnvironment(environment);
+    child.start(self, {"--run-costs"});
+    child.waitForFinished(-1);
+    const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
+    if (figures.size() != 3)
+        qFatal("no costs from the child with QT_NO_GLIB=%s", qPrintable(noGlib));
+    return {figures[0].toDouble(), figures[1].toDouble(), figures[2].toDouble()};
+}
+
 int untilMenuShown(int argc, char* argv[])
 {
+    app::setUpEnvironment();
     QApplication application(argc, argv);
     app::setUpApplication();
     auto* menu = new app::Menu;
@@ -165,6 +201,7 @@ double peakMebibytes()
 
 int openEveryWindow(int argc, char* argv[])
 {
+    app::setUpEnvironment();
     QApplication application(argc, argv);
     app::setUpApplication();
     auto* menu = new app::Menu;
@@ -188,31 +225,34 @@ int main(int argc, char* argv[])
         return untilMenuShown(argc, argv);
     if (mode == "--open-every-window")
         return openEveryWindow(argc, argv);
+    if (mode == "--run-costs")
+        return runCosts(argc, argv);
 
+    app::setUpEnvironment();
     QApplication application(argc, argv);
     app::setUpApplication();
     std::vector<Row> rows;
 
-    feret::UniformSource source;
-    volatile double sink = 0;
-    const double trial = nanosecondsPer(10'000'000, [&] { sink = sink + feret::trialWidth(5, 2, source.next()); });
-    const double yield = nanosecondsPer(1'000'000, [] { QCoreApplication::processEvents(); });
-    {
-        auto form = openFeret();
-        const double seconds = runSeconds(*form, 1'000'000);
-        rows.push_back({"bare trial (draw, two cosines)", trial, "ns", 0});
-        rows.push_back({"bare QCoreApplication::processEvents()", yield, "ns", 0});
-        rows.push_back({"Feret run per trial, real window and yield", seconds * 1e3, "ns", 1.2 * (trial + yield)});
-        rows.push_back({"Feret run of 10^6 trials", seconds, "s", 1.0});
-    }
+    const QString self = QCoreApplication::applicationFilePath();
+    const Costs glibCosts = costsWith(self, "");
+    const Costs unixCosts = costsWith(self, "1");
+    const double glibPerTrial = glibCosts.runSeconds * 1e3, unixPerTrial = unixCosts.runSeconds * 1e3;
+    rows.push_back({"bare trial (draw, two cosines)", unixCosts.trial, "ns", 0});
+    rows.push_back({"bare processEvents(), glib dispatcher", glibCosts.yield, "ns", 0});
+    rows.push_back({"bare processEvents(), Qt's Unix dispatcher", unixCosts.yield, "ns", 0});
+    rows.push_back({"Feret run per trial, glib dispatcher", glibPerTrial, "ns", 0});
+    rows.push_back({"Feret run per trial, Unix dispatcher (the program's)", unixPerTrial, "ns", 0.8 * glibPerTrial});
+    rows.push_back(
+        {"the same against its bare yield and trial", unixPerTrial, "ns", 1.2 * (unixCosts.trial + unixCosts.yield)});
+    rows.push_back({"Feret run of 10^6 trials", unixCosts.runSeconds, "s", 1.0});
     rows.push_back({"click during a run of 10^7 trials, handled after", clickLatencyMilliseconds(), "ms", 30});
     for (long lines : {10'000L, 100'000L}) {
         const QString size = lines == 10'000 ? "10^4" : "10^5";
         rows.push_back({"result added to a log of " + size + " lines", appendMilliseconds(lines, false), "ms", 1});
         rows.push_back({"the same by a plain replace, for comparison", appendMilliseconds(lines, true), "ms", 0});
     }
-    rows.push_back(startupRow(QCoreApplication::applicationFilePath()));
-    rows.push_back(memoryRow(QCoreApplication::applicationFilePath()));
+    rows.push_back(startupRow(self));
+    rows.push_back(memoryRow(self));
 
     std::printf("| measure | figure | goal |\n| --- | ---: | ---: |\n");
     bool met = true;

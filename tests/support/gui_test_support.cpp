@@ -45,7 +45,8 @@ QStringList MessageBoxWatcher::takeTexts()
 void typeInto(const ui::Form& form, ui::ControlName textBox, const QString& text)
 {
     auto* edit = qobject_cast<QLineEdit*>(form.control(textBox));
-    QVERIFY(edit);
+    if (!edit) // a mistake in the test itself, which a QVERIFY here could not end
+        qFatal("%s is not a text box", textBox.objectName().c_str());
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
     for (const QChar ch : text) {
@@ -64,6 +65,18 @@ void click(const ui::Form& form, ui::ControlName button)
 {
     QWidget* widget = form.control(button);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void act(const ui::Form& form, const QStringList& actions)
+{
+    for (const QString& action : actions) {
+        const QStringList parts = action.split('=');
+        const std::string control = parts[0].toStdString();
+        if (parts.size() == 2)
+            typeInto(form, {control, -1}, parts[1]);
+        else
+            click(form, {control, -1});
+    }
 }
 
 } // namespace testing

@@ -4,7 +4,11 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
+
+#include <utility>
 
 namespace testing {
 
@@ -38,5 +42,32 @@ void typeInto(const ui::Form& form, ui::ControlName textBox, const QString& text
 
 // A left click in the middle of a button or option button.
 void click(const ui::Form& form, ui::ControlName button);
+
+// Drives a window through a list of actions: "Text1=30" types 30 into Text1, "Command1"
+// clicks Command1.
+void act(const ui::Form& form, const QStringList& actions);
+
+// Owns a window that deletes itself when closed: deletes it at the end of the scope unless
+// it is gone already, where a unique_ptr would delete it a second time.
+template <class Window> class Owned {
+public:
+    explicit Owned(Window* window)
+        : window_(window)
+    {
+    }
+    Owned(Owned&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr))
+    {
+    }
+    Owned& operator=(Owned&&) = delete;
+    ~Owned() { delete window_.data(); }
+
+    Window* get() const { return window_; }
+    Window* operator->() const { return window_; }
+    Window& operator*() const { return *window_; }
+
+private:
+    QPointer<Window> window_;
+};
 
 } // namespace testing

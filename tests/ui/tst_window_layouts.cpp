@@ -4,6 +4,7 @@
 #include "calc/settling/settling_window.h"
 #include "calc/sphere/sphere_window.h"
 #include "scenes.h"
+#include "support/gui_test_support.h"
 #include "ui/qt_conversions.h"
 
 #include <QAbstractButton>
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <memory>
 
 Q_DECLARE_METATYPE(const ui::FormLayout*)
 
@@ -100,7 +100,7 @@ void TestWindowLayouts::windowMatchesItsTable()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const std::unique_ptr<ui::Form> form(create());
+    const testing::Owned form(create());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 
@@ -149,7 +149,7 @@ void TestWindowLayouts::controlsSitWhereTheTableSays()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const std::unique_ptr<ui::Form> form(create());
+    const testing::Owned form(create());
     verifyControlsSitWhereTheTableSays(form.get(), layout);
 }
 
@@ -179,7 +179,7 @@ void TestWindowLayouts::everyCaptionFitsAndRenders()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const std::unique_ptr<ui::Form> form(create());
+    const testing::Owned form(create());
 
     for (const ui::Control& c : layout->controls) {
         const QWidget* widget = form->control(c.name);
@@ -206,7 +206,7 @@ void TestWindowLayouts::controlsLookAsTheTableSays()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const std::unique_ptr<ui::Form> form(create());
+    const testing::Owned form(create());
 
     for (const ui::Control& c : layout->controls) {
         const QWidget* widget = form->control(c.name);
@@ -254,7 +254,7 @@ void TestWindowLayouts::tabOrderFollowsTheTable()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const std::unique_ptr<ui::Form> form(create());
+    const testing::Owned form(create());
 
     QList<QWidget*> expected;
     for (const ui::Control& c : layout->controls) {
@@ -280,7 +280,7 @@ void TestWindowLayouts::everyControlHasASpokenName()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const std::unique_ptr<ui::Form> form(create());
+    const testing::Owned form(create());
 
     for (const ui::Control& c : layout->controls) {
         const QString spoken = QAccessible::queryAccessibleInterface(form->control(c.name))->text(QAccessible::Name);

@@ -1,32 +1,14 @@
 #include "scenes.h"
 
 #include "app/menu_window.h"
+#include "support/gui_test_support.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <QPainter>
-
-#include <initializer_list>
-#include <memory>
-#include <utility>
 
 namespace screenshots {
 namespace {
 
 using app::Calculator;
-
-// "Text1=30" types 30 into Text1; "Command1" clicks it.
-void act(ui::Form& form, std::initializer_list<const char*> actions)
-{
-    for (const QString action : actions) {
-        const QStringList parts = action.split('=');
-        QWidget* control = form.control({parts[0].toStdString(), -1});
-        if (parts.size() == 2)
-            qobject_cast<QLineEdit*>(control)->setText(parts[1]);
-        else
-            qobject_cast<QAbstractButton*>(control)->click();
-    }
-}
 
 // The windows drawn where they stand, on a plain desktop-grey margin.
 QImage compose(const std::vector<ui::Form*>& windows)
@@ -53,7 +35,7 @@ struct Scene {
     const char* fileName;
     const char* option; // the menu's option that opens the calculator
     Calculator calculator;
-    std::initializer_list<const char*> actions;
+    QStringList actions; // as testing::act takes them
 };
 
 const Scene kScenes[] = {
@@ -70,11 +52,11 @@ const Scene kScenes[] = {
 void renderEach(const std::function<void(const Shot&)>& take)
 {
     for (const Scene& scene : kScenes) {
-        const auto menu = std::make_unique<app::Menu>();
+        const testing::Owned menu(new app::Menu);
         menu->show();
-        act(*menu, {scene.option});
+        testing::click(*menu, scene.option);
         ui::Form* calculator = menu->navigator().window(scene.calculator);
-        act(*calculator, scene.actions);
+        testing::act(*calculator, scene.actions);
         take(Shot{scene.fileName, compose({menu.get(), calculator}), {menu.get(), calculator}});
         calculator->close();
     }
