@@ -153,7 +153,10 @@ int runCosts(int argc, char* argv[])
     const double trial = nanosecondsPer(10'000'000, [&] { sink = sink + feret::trialWidth(5, 2, source.next()); });
     const double yield = nanosecondsPer(1'000'000, [] { QCoreApplication::processEvents(); });
     const auto form = openFeret();
-    std::printf("%g %g %g\n", trial, yield, runSeconds(*form, 1'000'000));
+    double run = 1e300; // the best of three, like the bare figures
+    for (int r = 0; r < 3; ++r)
+        run = std::min(run, runSeconds(*form, 1'000'000));
+    std::printf("%g %g %g\n", trial, yield, run);
     return 0;
 }
 
