@@ -7,11 +7,14 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using Factory = ui::Form* (*)();
@@ -168,6 +171,22 @@ void TestWindowAids::velocityCanBeCopiedAndIsReadOut()
     QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), velocity);
+
+    if (!cut)
+        return; // the label's own menu, as Qt makes it
+    QGuiApplication::clipboard()->clear();
+    QContextMenuEvent rightClick(
+        QContextMenuEvent::Mouse, label->rect().center(), label->mapToGlobal(label->rect().center()));
+    QCoreApplication::sendEvent(label, &rightClick);
+    auto* menu = label->findChild<QMenu*>();
+    QVERIFY(menu);
+    const QList<QAction*> actions = menu->actions();
+    const auto copy = std::find_if(
+        actions.begin(), actions.end(), [](const QAction* action) { return action->text().contains("Copy"); });
+    QVERIFY(copy != actions.end());
+    (*copy)->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), velocity);
+    menu->close();
 }
 
 QTEST_MAIN(TestWindowAids)
