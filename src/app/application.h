@@ -3,8 +3,8 @@
 namespace app {
 
 // What must be settled before the QApplication exists: the event dispatcher. A Feret run
-// yields to the window system once per trial, and Qt's own dispatcher does that a third
-// faster than glib's, which the program needs nothing from.
+// yields to the window system once per trial, and Qt's own dispatcher does less work for
+// each yield than glib's, which the program needs nothing from.
 void setUpEnvironment();
 
 // What the program sets up once its QApplication exists: its name, shown as the title of
