@@ -76,14 +76,10 @@ void TestFeret::classifyCount_data()
     QTest::addColumn<double>("n");
     QTest::addColumn<feret::Count>("count");
     using enum feret::Count;
-    QTest::addRow("one") << 1.0 << Whole;
     QTest::addRow("a million") << 1e6 << Whole;
     QTest::addRow("2^53") << 0x1p53 << Whole;
-    QTest::addRow("zero") << 0.0 << Zero;
     QTest::addRow("negative zero") << -0.0 << Zero;
-    QTest::addRow("fraction above one") << 2.5 << NotWhole;
     QTest::addRow("fraction below one") << 1e-3 << NotWhole;
-    QTest::addRow("negative") << -3.0 << NotWhole;
     QTest::addRow("hugely negative") << -1e300 << NotWhole;
     QTest::addRow("next whole number above 2^53") << 0x1p53 + 2 << TooLarge;
     QTest::addRow("largest double") << 1.7976931348623157e308 << TooLarge;
