@@ -82,7 +82,6 @@ void TestFeret::classifyCount_data()
     QTest::addRow("fraction below one") << 1e-3 << NotWhole;
     QTest::addRow("hugely negative") << -1e300 << NotWhole;
     QTest::addRow("next whole number above 2^53") << 0x1p53 + 2 << TooLarge;
-    QTest::addRow("largest double") << 1.7976931348623157e308 << TooLarge;
 }
 
 void TestFeret::classifyCount()
