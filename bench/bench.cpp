@@ -58,20 +58,20 @@ testing::Owned<ui::Form> openFeret()
     return form;
 }
 
-void setField(ui::Form& form, const char* field, const QString& text)
+void setField(ui::Form& form, ui::ControlName field, const QString& text)
 {
     qobject_cast<QLineEdit*>(form.control(field))->setText(text);
 }
 
-void press(ui::Form& form, const char* button) { qobject_cast<QAbstractButton*>(form.control(button))->click(); }
+void press(ui::Form& form, ui::ControlName button) { qobject_cast<QAbstractButton*>(form.control(button))->click(); }
 
 // A whole run of n trials through the real window, its handler and its yield, in seconds.
 double runSeconds(ui::Form& form, long n)
 {
-    setField(form, "Text3", QString::number(n));
+    setField(form, feret::kTrialCount, QString::number(n));
     QElapsedTimer timer;
     timer.start();
-    press(form, "Command1");
+    press(form, feret::kRun);
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
@@ -81,7 +81,7 @@ double runSeconds(ui::Form& form, long n)
 double clickLatencyMilliseconds()
 {
     auto form = openFeret();
-    QWidget* clear = form->control("Command3");
+    QWidget* clear = form->control(feret::kClearResults);
     QElapsedTimer sinceClick;
     double latency = -1;
     QObject::connect(qobject_cast<QAbstractButton*>(clear), &QAbstractButton::clicked,
@@ -91,8 +91,8 @@ double clickLatencyMilliseconds()
         QTest::mouseClick(clear, Qt::LeftButton, Qt::NoModifier, clear->rect().center());
     });
     QTimer::singleShot(400, form.get(), [&] { form->close(); });
-    setField(*form, "Text3", "10000000");
-    press(*form, "Command1");
+    setField(*form, feret::kTrialCount, "10000000");
+    press(*form, feret::kRun);
     return latency;
 }
 
@@ -103,16 +103,17 @@ double appendMilliseconds(long lines, bool plainReplace)
     std::string log;
     for (long i = 0; i < lines; ++i)
         log += "4.4563384\r\n";
-    form->setLogText("RTB1", log);
-    auto* edit = qobject_cast<QPlainTextEdit*>(form->control("RTB1"));
+    form->setLogText(feret::kResults, log);
+    auto* edit = qobject_cast<QPlainTextEdit*>(form->control(feret::kResults));
     double best = 1e300;
     for (int r = 0; r < 5; ++r) {
         QElapsedTimer timer;
         timer.start();
         if (plainReplace)
-            edit->setPlainText(QString::fromStdString(form->logText("RTB1") + "4.4598882\r\n").replace("\r\n", "\n"));
+            edit->setPlainText(
+                QString::fromStdString(form->logText(feret::kResults) + "4.4598882\r\n").replace("\r\n", "\n"));
         else
-            form->setLogText("RTB1", form->logText("RTB1") + "4.4598882\r\n");
+            form->setLogText(feret::kResults, form->logText(feret::kResults) + "4.4598882\r\n");
         QCoreApplication::processEvents(); // the repaint is part of the cost
         best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
     }
@@ -211,7 +212,8 @@ int openEveryWindow(int argc, char* argv[])
     menu->show();
     if (!QTest::qWaitForWindowExposed(menu))
         return 1;
-    for (const char* option : {"Option1", "Option2", "Option3"}) {
+    for (const ui::ControlName option :
+        {app::kSettlingVelocityOption, app::kFeretDiameterOption, app::kSphereDivisionOption}) {
         qobject_cast<QAbstractButton*>(menu->control(option))->click();
         QTest::qWait(50);
     }

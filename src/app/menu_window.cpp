@@ -14,38 +14,36 @@ constexpr ui::Font kSubtitle{"ＭＳ ゴシック", 12};
 // clang-format off
 constexpr ui::Control kControls[] = {
     // name     kind           caption             {left  top  width height}  font, align
-    {"Label1",   Label,         "化学工学概論",      {120,  120, 2775, 495}, kTitle,    Align::Center},
-    {"Label2",   Label,         "数値計算プログラム", {120,  720, 2775, 375}, kSubtitle, Align::Center},
-    {"Command3", CommandButton, "終了",              {720, 3840, 1575, 495}},
-    {"Option1",  OptionButton,  "沈降速度計算",      {720, 1320, 1575, 495}},
-    {"Option2",  OptionButton,  "定方向径計算",      {720, 1920, 1575, 495}},
-    {"Option3",  OptionButton,  "球の分割",          {720, 2520, 1575, 495}},
+    {"Label1",                Label,         "化学工学概論",      {120,  120, 2775, 495}, kTitle,    Align::Center},
+    {"Label2",                Label,         "数値計算プログラム", {120,  720, 2775, 375}, kSubtitle, Align::Center},
+    {kEnd,                    CommandButton, "終了",              {720, 3840, 1575, 495}},
+    {kSettlingVelocityOption, OptionButton,  "沈降速度計算",      {720, 1320, 1575, 495}},
+    {kFeretDiameterOption,    OptionButton,  "定方向径計算",      {720, 1920, 1575, 495}},
+    {kSphereDivisionOption,   OptionButton,  "球の分割",          {720, 2520, 1575, 495}},
 };
 // clang-format on
 
 // The first option closes before it shows; the other two show before they close.
-void Option1_Click(Navigator& nav)
+void openSettlingVelocity(Navigator& nav)
 {
     nav.close(Calculator::FeretDiameter);
     nav.close(Calculator::SphereDivision);
     nav.show(Calculator::SettlingVelocity);
 }
 
-void Option2_Click(Navigator& nav)
+void openFeretDiameter(Navigator& nav)
 {
     nav.show(Calculator::FeretDiameter);
     nav.close(Calculator::SettlingVelocity);
     nav.close(Calculator::SphereDivision);
 }
 
-void Option3_Click(Navigator& nav)
+void openSphereDivision(Navigator& nav)
 {
     nav.show(Calculator::SphereDivision);
     nav.close(Calculator::FeretDiameter);
     nav.close(Calculator::SettlingVelocity);
 }
-
-void Command3_Click() { end(); }
 
 } // namespace
 
@@ -54,10 +52,10 @@ const ui::FormLayout Form2{"Form2", "Form2", {1995, 1005, 3000, 6000}, kControls
 Menu::Menu()
     : ui::Form(Form2)
 {
-    onClick("Option1", [this] { Option1_Click(navigator_); });
-    onClick("Option2", [this] { Option2_Click(navigator_); });
-    onClick("Option3", [this] { Option3_Click(navigator_); });
-    onClick("Command3", [] { Command3_Click(); });
+    onClick(kSettlingVelocityOption, [this] { openSettlingVelocity(navigator_); });
+    onClick(kFeretDiameterOption, [this] { openFeretDiameter(navigator_); });
+    onClick(kSphereDivisionOption, [this] { openSphereDivision(navigator_); });
+    onClick(kEnd, [] { end(); });
 }
 
 // A calculator left without its menu could not be ended but one window at a time, and a
@@ -66,7 +64,7 @@ void Menu::closeEvent(QCloseEvent* event)
 {
     ui::Form::closeEvent(event);
     if (event->isAccepted())
-        Command3_Click();
+        end();
 }
 
 } // namespace app

@@ -6,6 +6,13 @@
 
 namespace app {
 
+// The menu's controls the handlers and the tests reach, named by what they do. The strings
+// are the object names of the window's table.
+inline constexpr ui::ControlName kSettlingVelocityOption{"Option1"};
+inline constexpr ui::ControlName kFeretDiameterOption{"Option2"};
+inline constexpr ui::ControlName kSphereDivisionOption{"Option3"};
+inline constexpr ui::ControlName kEnd{"Command3"}; // 終了
+
 extern const ui::FormLayout Form2;
 
 // The menu window, with the navigator its options drive.

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/menu_window.h"
+#include "calc/feret/feret_window.h"
 #include "support/gui_test_support.h"
 
 #include <QApplication>
@@ -91,9 +92,10 @@ void TestNavigation::startsWithTheMenuAlone()
 {
     QCOMPARE(visibleWindows(), QStringList{"Form2"});
     QCOMPARE(menu_->windowTitle(), "Form2");
-    for (const char* option : {"Option1", "Option2", "Option3"})
+    for (const ui::ControlName option :
+        {app::kSettlingVelocityOption, app::kFeretDiameterOption, app::kSphereDivisionOption})
         QVERIFY(!qobject_cast<QRadioButton*>(menu_->control(option))->isChecked());
-    QCOMPARE(menu_->focusWidget(), menu_->control("Command3"));
+    QCOMPARE(menu_->focusWidget(), menu_->control(app::kEnd));
 }
 
 void TestNavigation::optionsLeaveOnlyTheChosenCalculator_data()
@@ -150,7 +152,7 @@ void TestNavigation::reopenedCalculatorStartsAfresh()
     testing::typeInto(*first, fieldName.c_str(), "7");
     QCOMPARE(first->text(fieldName.c_str()), "7");
 
-    click(option == "Option1" ? "Option2" : "Option1");
+    click(option == "Option1" ? app::kFeretDiameterOption : app::kSettlingVelocityOption);
     QTRY_VERIFY(first.isNull());
     click(option.toStdString().c_str());
 
@@ -161,70 +163,70 @@ void TestNavigation::reopenedCalculatorStartsAfresh()
 
 void TestNavigation::reopenedFeretHasAnEmptyLog()
 {
-    click("Option2");
+    click(app::kFeretDiameterOption);
     QPointer<ui::Form> first = feretWindow();
-    testing::typeInto(*first, "Text3", "3");
-    testing::click(*first, "Command1");
-    QVERIFY(!first->logText("RTB1").empty());
+    testing::typeInto(*first, feret::kTrialCount, "3");
+    testing::click(*first, feret::kRun);
+    QVERIFY(!first->logText(feret::kResults).empty());
 
-    click("Option3");
+    click(app::kSphereDivisionOption);
     QTRY_VERIFY(first.isNull());
-    click("Option2");
-    QCOMPARE(feretWindow()->text("Text3"), "");
-    QCOMPARE(feretWindow()->logText("RTB1"), "");
+    click(app::kFeretDiameterOption);
+    QCOMPARE(feretWindow()->text(feret::kTrialCount), "");
+    QCOMPARE(feretWindow()->logText(feret::kResults), "");
 }
 
 void TestNavigation::choosingAnOpenCalculatorKeepsItsContents()
 {
-    click("Option2");
-    ui::Form* feret = feretWindow();
-    testing::typeInto(*feret, "Text3", "12");
-    click("Option2");
-    QCOMPARE(feretWindow(), feret);
-    QCOMPARE(feret->text("Text3"), "12");
+    click(app::kFeretDiameterOption);
+    ui::Form* window = feretWindow();
+    testing::typeInto(*window, feret::kTrialCount, "12");
+    click(app::kFeretDiameterOption);
+    QCOMPARE(feretWindow(), window);
+    QCOMPARE(window->text(feret::kTrialCount), "12");
 }
 
 void TestNavigation::closeBoxClosesLikeTheMenu()
 {
-    click("Option2");
-    QPointer<ui::Form> feret = feretWindow();
-    testing::typeInto(*feret, "Text3", "12");
-    QVERIFY(feret->close());
+    click(app::kFeretDiameterOption);
+    QPointer<ui::Form> window = feretWindow();
+    testing::typeInto(*window, feret::kTrialCount, "12");
+    QVERIFY(window->close());
     QVERIFY(!feretWindow());
-    QTRY_VERIFY(feret.isNull());
+    QTRY_VERIFY(window.isNull());
 
-    click("Option2");
+    click(app::kFeretDiameterOption);
     QVERIFY(feretWindow());
-    QCOMPARE(feretWindow()->text("Text3"), "");
+    QCOMPARE(feretWindow()->text(feret::kTrialCount), "");
 }
 
 // Past the end of the caption, at the right end of the option's grey face.
 void TestNavigation::optionFaceIsClickableToItsEnd()
 {
-    QWidget* face = menu_->control("Option3");
+    QWidget* face = menu_->control(app::kSphereDivisionOption);
     QTest::mouseClick(face, Qt::LeftButton, Qt::NoModifier, QPoint(face->width() - 2, face->height() / 2));
     QCOMPARE(visibleWindows(), (QStringList{"Form2", "Form4"}));
 }
 
 void TestNavigation::switchingDuringARunAbandonsIt()
 {
-    click("Option2");
-    QPointer<ui::Form> feret = feretWindow();
-    testing::typeInto(*feret, "Text3", "1000000000");
-    QTimer::singleShot(50, menu_, [this] { click("Option1"); });
+    click(app::kFeretDiameterOption);
+    QPointer<ui::Form> window = feretWindow();
+    testing::typeInto(*window, feret::kTrialCount, "1000000000");
+    QTimer::singleShot(50, menu_, [this] { click(app::kSettlingVelocityOption); });
 
     QElapsedTimer clock;
     clock.start();
-    testing::click(*feret, "Command1");
+    testing::click(*window, feret::kRun);
 
     QVERIFY2(clock.elapsed() < 10'000, "the run went on after its window closed");
     QVERIFY(!feretWindow());
-    QTRY_VERIFY(feret.isNull());
+    QTRY_VERIFY(window.isNull());
 }
 
 void TestNavigation::closingTheLastWindowEndsTheProgram()
 {
-    click("Option2");
+    click(app::kFeretDiameterOption);
     QTimer::singleShot(0, menu_, [this] {
         feretWindow()->close();
         menu_->close();
@@ -234,8 +236,8 @@ void TestNavigation::closingTheLastWindowEndsTheProgram()
 
 void TestNavigation::exitClosesEveryWindow()
 {
-    click("Option2");
-    click("Command3");
+    click(app::kFeretDiameterOption);
+    click(app::kEnd);
     QCOMPARE(visibleWindows(), QStringList());
 }
 
@@ -252,11 +254,11 @@ void TestNavigation::exitDuringARunEndsPromptly()
 {
     QFETCH(bool, byCloseBox);
     QTimer::singleShot(0, menu_, [this] {
-        click("Option2");
-        testing::typeInto(*feretWindow(), "Text3", "1000000000");
-        testing::click(*feretWindow(), "Command1");
+        click(app::kFeretDiameterOption);
+        testing::typeInto(*feretWindow(), feret::kTrialCount, "1000000000");
+        testing::click(*feretWindow(), feret::kRun);
     });
-    QTimer::singleShot(100, menu_, [this, byCloseBox] { byCloseBox ? void(menu_->close()) : click("Command3"); });
+    QTimer::singleShot(100, menu_, [this, byCloseBox] { byCloseBox ? void(menu_->close()) : click(app::kEnd); });
 
     QElapsedTimer clock;
     clock.start();

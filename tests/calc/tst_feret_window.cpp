@@ -21,7 +21,7 @@ const QRegularExpression kResultLine(R"(^-?\d+\.\d{7}$)");
 // The log's lines, each checked to have ended with "\r\n".
 QStringList logLines(const ui::Form& form)
 {
-    QString text = QString::fromStdString(form.logText("RTB1"));
+    QString text = QString::fromStdString(form.logText(feret::kResults));
     if (text.isEmpty())
         return {};
     if (!text.endsWith("\r\n"))
@@ -67,10 +67,10 @@ private slots:
 void TestFeretWindow::opensWithInitialTexts()
 {
     QCOMPARE(form_->windowTitle(), "定方向径計算");
-    QCOMPARE(form_->text("Text1"), "5");
-    QCOMPARE(form_->text("Text2"), "2");
-    QCOMPARE(form_->text("Text3"), "");
-    QCOMPARE(form_->logText("RTB1"), "");
+    QCOMPARE(form_->text(feret::kLength), "5");
+    QCOMPARE(form_->text(feret::kWidth), "2");
+    QCOMPARE(form_->text(feret::kTrialCount), "");
+    QCOMPARE(form_->logText(feret::kResults), "");
 }
 
 void TestFeretWindow::rejectedRunAppendsNothing_data()
@@ -159,23 +159,23 @@ void TestFeretWindow::rejectedRunAppendsNothing()
     QFETCH(QString, b);
     QFETCH(QString, n);
     QFETCH(QString, message);
-    form_->setLogText("RTB1", "4.4567890\r\n");
-    type("Text1", a);
-    type("Text2", b);
-    type("Text3", n);
+    form_->setLogText(feret::kResults, "4.4567890\r\n");
+    type(feret::kLength, a);
+    type(feret::kWidth, b);
+    type(feret::kTrialCount, n);
 
-    click("Command1");
+    click(feret::kRun);
 
     QCOMPARE(messages_.takeTexts(), QStringList{message});
-    QCOMPARE(form_->logText("RTB1"), "4.4567890\r\n");
-    QCOMPARE(text("Text1"), a);
-    QCOMPARE(text("Text2"), b);
-    QCOMPARE(text("Text3"), n);
+    QCOMPARE(form_->logText(feret::kResults), "4.4567890\r\n");
+    QCOMPARE(text(feret::kLength), a);
+    QCOMPARE(text(feret::kWidth), b);
+    QCOMPARE(text(feret::kTrialCount), n);
 }
 
 void TestFeretWindow::messageBoxHasOkOnlyAndNoIcon()
 {
-    click("Command1");
+    click(feret::kRun);
     const auto boxes = messages_.take();
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes[0].title, QApplication::applicationName());
@@ -202,9 +202,9 @@ void TestFeretWindow::runAppendsOneFormattedLine()
     QFETCH(QString, n);
     QFETCH(double, low);
     QFETCH(double, high);
-    type("Text3", n);
+    type(feret::kTrialCount, n);
 
-    click("Command1");
+    click(feret::kRun);
 
     const QStringList lines = logLines(*form_);
     QCOMPARE(lines.size(), 1);
@@ -213,18 +213,18 @@ void TestFeretWindow::runAppendsOneFormattedLine()
 
 void TestFeretWindow::logCollectsRunsUntilCleared()
 {
-    type("Text3", "10");
+    type(feret::kTrialCount, "10");
     for (int run = 1; run <= 3; ++run)
-        click("Command1");
+        click(feret::kRun);
     QStringList lines = logLines(*form_);
     QCOMPARE(lines.size(), 3);
     for (const QString& line : lines)
         QVERIFY2(isResultBetween(line, 2.0, kLongestWidth), qPrintable(line));
 
-    click("Command3");
-    QCOMPARE(form_->logText("RTB1"), "");
+    click(feret::kClearResults);
+    QCOMPARE(form_->logText(feret::kResults), "");
 
-    click("Command1");
+    click(feret::kRun);
     lines = logLines(*form_);
     QCOMPARE(lines.size(), 1);
     QVERIFY(isResultBetween(lines[0], 2.0, kLongestWidth));
@@ -232,10 +232,10 @@ void TestFeretWindow::logCollectsRunsUntilCleared()
 
 void TestFeretWindow::newestLineIsScrolledIntoView()
 {
-    auto* log = qobject_cast<QPlainTextEdit*>(form_->control("RTB1"));
-    type("Text3", "1");
+    auto* log = qobject_cast<QPlainTextEdit*>(form_->control(feret::kResults));
+    type(feret::kTrialCount, "1");
     for (int run = 0; run < 40; ++run)
-        click("Command1");
+        click(feret::kRun);
     QScrollBar* bar = log->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), bar->maximum());
@@ -243,14 +243,15 @@ void TestFeretWindow::newestLineIsScrolledIntoView()
 
 void TestFeretWindow::logCanBeCopied()
 {
-    auto* log = qobject_cast<QPlainTextEdit*>(form_->control("RTB1"));
-    type("Text3", "3");
-    click("Command1");
-    click("Command1");
+    auto* log = qobject_cast<QPlainTextEdit*>(form_->control(feret::kResults));
+    type(feret::kTrialCount, "3");
+    click(feret::kRun);
+    click(feret::kRun);
     log->setFocus();
     QTest::keyClick(log, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(form_->logText("RTB1")).replace("\r\n", "\n"));
+    QCOMPARE(QApplication::clipboard()->text(),
+        QString::fromStdString(form_->logText(feret::kResults)).replace("\r\n", "\n"));
     QTest::keyClicks(log, "9");
     QCOMPARE(logLines(*form_).size(), 2); // typing does not change the results
 }
@@ -259,15 +260,15 @@ void TestFeretWindow::logCanBeCopied()
 // first; the first run keeps the values it captured, whatever is typed meanwhile.
 void TestFeretWindow::clickDuringRunAppendsItsLineFirst()
 {
-    type("Text3", "50");
+    type(feret::kTrialCount, "50");
     QTimer::singleShot(0, form_, [this] {
-        type("Text1", "1");
-        type("Text2", "1");
-        type("Text3", "1");
-        click("Command1");
+        type(feret::kLength, "1");
+        type(feret::kWidth, "1");
+        type(feret::kTrialCount, "1");
+        click(feret::kRun);
     });
 
-    click("Command1");
+    click(feret::kRun);
 
     const QStringList lines = logLines(*form_);
     QCOMPARE(lines.size(), 2);
@@ -277,13 +278,13 @@ void TestFeretWindow::clickDuringRunAppendsItsLineFirst()
 
 void TestFeretWindow::closingDuringRunAbandonsIt()
 {
-    QSignalSpy logChanges(qobject_cast<QPlainTextEdit*>(form_->control("RTB1")), &QPlainTextEdit::textChanged);
-    type("Text3", "100000000");
+    QSignalSpy logChanges(qobject_cast<QPlainTextEdit*>(form_->control(feret::kResults)), &QPlainTextEdit::textChanged);
+    type(feret::kTrialCount, "100000000");
     QTimer::singleShot(50, form_, &QWidget::close);
 
     QElapsedTimer clock;
     clock.start();
-    click("Command1");
+    click(feret::kRun);
 
     QVERIFY2(clock.elapsed() < 10'000, "the run went on after its window closed");
     QCOMPARE(logChanges.count(), 0);
@@ -298,7 +299,7 @@ void TestFeretWindow::closingWithAMessageOpen()
         form_->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
-    click("Command1");
+    click(feret::kRun);
     QVERIFY(form_.isNull());
     QCOMPARE(messages_.takeTexts(), QStringList{"値が入力されていません。"});
 }
@@ -307,8 +308,8 @@ void TestFeretWindow::closingWithAMessageOpen()
 // eight are under way; the repeats beyond that do nothing. Every run adds its one line.
 void TestFeretWindow::enterHeldDownNestsRunsOnlyUpToTheBound()
 {
-    type("Text3", "100");
-    QWidget* count = form_->control("Text3");
+    type(feret::kTrialCount, "100");
+    QWidget* count = form_->control(feret::kTrialCount);
     for (int repeat = 0; repeat < 40; ++repeat)
         QCoreApplication::postEvent(count, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true));
 
@@ -318,7 +319,7 @@ void TestFeretWindow::enterHeldDownNestsRunsOnlyUpToTheBound()
     QCOMPARE(lines.size(), 8);
     for (const QString& line : lines)
         QVERIFY2(isResultBetween(line, 2.0, kLongestWidth), qPrintable(line));
-    QVERIFY(form_->control("Command1")->isEnabled());
+    QVERIFY(form_->control(feret::kRun)->isEnabled());
 }
 
 QTEST_MAIN(TestFeretWindow)

@@ -19,21 +19,22 @@ private slots:
     void calculate();
 
 private:
-    QString velocity() const { return qobject_cast<QLabel*>(form_->control("Label2"))->text(); }
+    QString velocity() const { return qobject_cast<QLabel*>(form_->control(settling::kVelocity))->text(); }
 };
 
 void TestSettlingWindow::opensWithInitialTexts()
 {
     QCOMPARE(form_->windowTitle(), "沈降速度");
-    for (const char* field : {"Text1", "Text2", "Text3", "Text4"})
+    for (const ui::ControlName field :
+        {settling::kDiameter, settling::kParticleDensity, settling::kLiquidDensity, settling::kViscosity})
         QCOMPARE(text(field), "");
-    QCOMPARE(text("Text5"), "980");
+    QCOMPARE(text(settling::kGravity), "980");
     QCOMPARE(velocity(), "");
 }
 
 void TestSettlingWindow::calculate_data()
 {
-    QTest::addColumn<QStringList>("fields"); // Text1 to Text5
+    QTest::addColumn<QStringList>("fields"); // diameter, densities, viscosity, gravity
     QTest::addColumn<QString>("velocity");
     QTest::addColumn<QString>("message");
 
@@ -51,7 +52,7 @@ void TestSettlingWindow::calculate_data()
     QTest::addRow("full-width diameter") << with(0, "３０") << "0.04900" << "";
     QTest::addRow("diameter that is not a number reads as 0") << with(0, "abc") << "0.00000" << "";
     for (int field = 0; field < 5; ++field)
-        QTest::addRow("Text%d empty", field + 1) << with(field, "") << "0.01000" << "";
+        QTest::addRow("field %d empty", field + 1) << with(field, "") << "0.01000" << "";
     QTest::addRow("viscosity 0") << with(3, "0") << "" << "粘度=0では計算できません。";
     QTest::addRow("blank viscosity reads as 0") << with(3, " ") << "" << "粘度=0では計算できません。";
     QTest::addRow("negative viscosity") << with(3, "-0.01") << "" << "粘度が負の値では計算できません。";
@@ -69,16 +70,17 @@ void TestSettlingWindow::calculate()
     QFETCH(QStringList, fields);
     QFETCH(QString, velocity);
     QFETCH(QString, message);
-    const char* const names[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
+    const ui::ControlName names[] = {settling::kDiameter, settling::kParticleDensity, settling::kLiquidDensity,
+        settling::kViscosity, settling::kGravity};
     const QStringList earlier{"30", "2", "1", "0.049", "980"};
     for (int i = 0; i < 5; ++i)
         type(names[i], earlier[i]);
-    click("Command1");
+    click(settling::kCompute);
     QCOMPARE(this->velocity(), "0.01000");
 
     for (int i = 0; i < 5; ++i)
         type(names[i], fields[i]);
-    click("Command1");
+    click(settling::kCompute);
 
     QCOMPARE(this->velocity(), velocity);
     QCOMPARE(messages_.takeTexts(), message.isEmpty() ? QStringList() : QStringList{message});

@@ -6,7 +6,8 @@
 
 namespace {
 
-const char* const kAllFields[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
+const ui::ControlName kAllFields[] = {sphere::kInitialDiameter, sphere::kInitialVolume, sphere::kInitialSurface,
+    sphere::kDivisionCount, sphere::kPieceDiameter, sphere::kPieceSurface, sphere::kTotalSurface};
 
 } // namespace
 
@@ -29,10 +30,10 @@ private slots:
     void clearEmptiesEveryField();
 
 private:
-    QStringList texts(std::initializer_list<const char*> fields)
+    QStringList texts(std::initializer_list<ui::ControlName> fields)
     {
         QStringList result;
-        for (const char* field : fields)
+        for (const ui::ControlName field : fields)
             result << text(field);
         return result;
     }
@@ -41,32 +42,34 @@ private:
 void TestSphereWindow::opensWithInitialTexts()
 {
     QCOMPARE(form_->windowTitle(), "Form4");
-    for (const char* field : kAllFields)
+    for (const ui::ControlName field : kAllFields)
         QCOMPARE(text(field), "");
 }
 
 // Step 2 reads the volume back from the text step 1 wrote.
 void TestSphereWindow::handOutSequence()
 {
-    type("Text1", "1");
-    click("Command1");
-    QCOMPARE(texts({"Text2", "Text3"}), (QStringList{"0.523333333333333", "3.14"}));
+    type(sphere::kInitialDiameter, "1");
+    click(sphere::kComputeInitial);
+    QCOMPARE(texts({sphere::kInitialVolume, sphere::kInitialSurface}), (QStringList{"0.523333333333333", "3.14"}));
     // Shown from its first digits although it is wider than its box.
-    QCOMPARE(qobject_cast<QLineEdit*>(form_->control("Text2"))->cursorPosition(), 0);
+    QCOMPARE(qobject_cast<QLineEdit*>(form_->control(sphere::kInitialVolume))->cursorPosition(), 0);
 
-    type("Text4", "3");
-    click("Command2");
-    QCOMPARE(texts({"Text5", "Text6", "Text7"}), (QStringList{"0.5", "0.785", "6.28"}));
+    type(sphere::kDivisionCount, "3");
+    click(sphere::kDivide);
+    QCOMPARE(texts({sphere::kPieceDiameter, sphere::kPieceSurface, sphere::kTotalSurface}),
+        (QStringList{"0.5", "0.785", "6.28"}));
 
-    type("Text4", "0");
-    click("Command2");
-    QCOMPARE(texts({"Text5", "Text6", "Text7"}), (QStringList{"1", "3.14", "3.14"}));
+    type(sphere::kDivisionCount, "0");
+    click(sphere::kDivide);
+    QCOMPARE(texts({sphere::kPieceDiameter, sphere::kPieceSurface, sphere::kTotalSurface}),
+        (QStringList{"1", "3.14", "3.14"}));
 }
 
 void TestSphereWindow::initialValues_data()
 {
     QTest::addColumn<QString>("diameter");
-    QTest::addColumn<QStringList>("results"); // Text2, Text3
+    QTest::addColumn<QStringList>("results"); // initial volume, initial surface
     QTest::addColumn<QString>("message");
     const QStringList earlier{"9", "9"};
     // clang-format off
@@ -84,13 +87,13 @@ void TestSphereWindow::initialValues()
     QFETCH(QString, diameter);
     QFETCH(QStringList, results);
     QFETCH(QString, message);
-    type("Text2", "9");
-    type("Text3", "9");
-    type("Text1", diameter);
+    type(sphere::kInitialVolume, "9");
+    type(sphere::kInitialSurface, "9");
+    type(sphere::kInitialDiameter, diameter);
 
-    click("Command1");
+    click(sphere::kComputeInitial);
 
-    QCOMPARE(texts({"Text2", "Text3"}), results);
+    QCOMPARE(texts({sphere::kInitialVolume, sphere::kInitialSurface}), results);
     QCOMPARE(messages_.takeTexts(), message.isEmpty() ? QStringList() : QStringList{message});
 }
 
@@ -98,7 +101,7 @@ void TestSphereWindow::division_data()
 {
     QTest::addColumn<QString>("volume");
     QTest::addColumn<QString>("divisions");
-    QTest::addColumn<QStringList>("results"); // Text5, Text6, Text7
+    QTest::addColumn<QStringList>("results"); // piece diameter, piece surface, total surface
     QTest::addColumn<QString>("message");
     const QStringList earlier{"9", "9", "9"};
     const QStringList none{"", "", ""};
@@ -124,23 +127,23 @@ void TestSphereWindow::division()
     QFETCH(QString, divisions);
     QFETCH(QStringList, results);
     QFETCH(QString, message);
-    for (const char* output : {"Text5", "Text6", "Text7"})
+    for (const ui::ControlName output : {sphere::kPieceDiameter, sphere::kPieceSurface, sphere::kTotalSurface})
         type(output, "9");
-    type("Text2", volume);
-    type("Text4", divisions);
+    type(sphere::kInitialVolume, volume);
+    type(sphere::kDivisionCount, divisions);
 
-    click("Command2");
+    click(sphere::kDivide);
 
-    QCOMPARE(texts({"Text5", "Text6", "Text7"}), results);
+    QCOMPARE(texts({sphere::kPieceDiameter, sphere::kPieceSurface, sphere::kTotalSurface}), results);
     QCOMPARE(messages_.takeTexts(), message.isEmpty() ? QStringList() : QStringList{message});
 }
 
 void TestSphereWindow::clearEmptiesEveryField()
 {
-    for (const char* field : kAllFields)
+    for (const ui::ControlName field : kAllFields)
         type(field, "1");
-    click("Command3");
-    for (const char* field : kAllFields)
+    click(sphere::kClearAll);
+    for (const ui::ControlName field : kAllFields)
         QCOMPARE(text(field), "");
 }
 

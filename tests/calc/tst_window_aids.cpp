@@ -154,7 +154,7 @@ void TestWindowAids::velocityCanBeCopiedAndIsReadOut()
     QFETCH(QString, velocity);
     QFETCH(bool, cut);
     open(settling::createForm3);
-    auto* label = qobject_cast<QLabel*>(form_->control("Label2"));
+    auto* label = qobject_cast<QLabel*>(form_->control(settling::kVelocity));
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(label);
     QCOMPARE(spoken->text(QAccessible::Name), "沈降速度 (cm/s)");
 

@@ -1,5 +1,7 @@
 #include "app/application.h"
 #include "app/menu_window.h"
+#include "calc/feret/feret_window.h"
+#include "calc/settling/settling_window.h"
 #include "ui/result_label.h"
 
 #include <QAbstractButton>
@@ -71,7 +73,7 @@ private:
     void fail(const QString& what) { failures << QString("action %1: %2").arg(actions).arg(what); }
     std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
     std::vector<ui::Form*> calculators() const;
-    void watchLog(ui::Form* feret);
+    void watchLog(ui::Form* feretWindow);
     void checkFields();
 
     std::mt19937 random_;
@@ -150,7 +152,7 @@ void Stress::act()
     const std::vector<ui::Form*> open = calculators();
     const std::size_t dice = pick(1000);
     if (dice < 2 && menu_) {
-        qobject_cast<QAbstractButton*>(menu_->control("Command3"))->click(); // 終了
+        qobject_cast<QAbstractButton*>(menu_->control(app::kEnd))->click(); // 終了
     } else if (dice < 40) {
         if (menu_ && pick(20) == 0)
             menu_->close(); // ends the program as 終了 does
@@ -162,7 +164,8 @@ void Stress::act()
         }
     } else if (dice < 150 || open.empty()) {
         if (menu_) {
-            const char* options[] = {"Option1", "Option2", "Option3"};
+            const ui::ControlName options[]
+                = {app::kSettlingVelocityOption, app::kFeretDiameterOption, app::kSphereDivisionOption};
             qobject_cast<QAbstractButton*>(menu_->control(options[pick(3)]))->click();
         }
     } else {
@@ -185,9 +188,9 @@ void Stress::act()
 }
 
 // A Feret log changes only by one well-formed line per run, or by being emptied.
-void Stress::watchLog(ui::Form* feret)
+void Stress::watchLog(ui::Form* feretWindow)
 {
-    auto* log = qobject_cast<QPlainTextEdit*>(feret->control("RTB1"));
+    auto* log = qobject_cast<QPlainTextEdit*>(feretWindow->control(feret::kResults));
     if (!watchedLogs_.insert(log).second)
         return;
     connect(log, &QObject::destroyed, this, [this, log] { watchedLogs_.erase(log); });
@@ -221,7 +224,8 @@ void Stress::checkFields()
                 fail(form->objectName() + "." + field->objectName() + " shows " + text.left(80));
         }
         if (form->objectName() == "Form3") {
-            const auto* label = form->findChild<ui::ResultLabel*>("Label2");
+            const auto* label
+                = form->findChild<ui::ResultLabel*>(QString::fromStdString(settling::kVelocity.objectName()));
             const QString velocity = label->value();
             if (!velocity.isEmpty() && !kVelocity.match(velocity).hasMatch())
                 fail("velocity is " + velocity.left(80));

@@ -16,42 +16,42 @@ using enum ui::Kind;
 using calc::kFieldFont;
 using ui::Align;
 
-constexpr ui::Font kSymbol{"Times New Roman", 15.75, true, ui::Charset::Western};
-constexpr ui::Font kLog{"ＭＳ Ｐゴシック", 21.75};
+constexpr ui::Font kSymbolFont{"Times New Roman", 15.75, true, ui::Charset::Western};
+constexpr ui::Font kLogFont{"ＭＳ Ｐゴシック", 21.75};
 constexpr ui::Rgb kLightGrey{224, 224, 224};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
     // name     kind            caption          {left   top  width height}  font, align, colours
-    {"Text1",    TextBox,        "5",             {1200,  240, 1215,  450}, kFieldFont},
-    {"Text2",    TextBox,        "2",             {1200,  840, 1215,  450}, kFieldFont},
-    {"Text3",    TextBox,        "",              {1200, 1440, 1215,  450}, kFieldFont},
-    {"Label1",   Label,          "a",             { 960,  300,  255,  375}, kSymbol},
-    {"Label2",   Label,          "b",             { 960,  920,  255,  375}, kSymbol},
-    {"Label3",   Label,          "n",             { 960, 1440,  495,  375}, kSymbol},
-    {"Command1", CommandButton,  "計算実行",      { 240, 2040, 2175,  735}},
-    {"RTB1",     RichTextBox,    "",              {2520,  240, 3255, 5535}, kLog, Align::Left, {}, kLightGrey},
-    {"Command3", CommandButton,  "計算結果クリア", { 240, 2880, 2175,  495}},
-    {"Label4",   Label,          "長さ",          { 240,  320,  615,  375}, kFieldFont, Align::Right},
-    {"Label5",   Label,          "幅",            { 240,  920,  615,  375}, kFieldFont, Align::Right},
+    {kLength,       TextBox,        "5",             {1200,  240, 1215,  450}, kFieldFont},
+    {kWidth,        TextBox,        "2",             {1200,  840, 1215,  450}, kFieldFont},
+    {kTrialCount,   TextBox,        "",              {1200, 1440, 1215,  450}, kFieldFont},
+    {"Label1",      Label,          "a",             { 960,  300,  255,  375}, kSymbolFont},
+    {"Label2",      Label,          "b",             { 960,  920,  255,  375}, kSymbolFont},
+    {"Label3",      Label,          "n",             { 960, 1440,  495,  375}, kSymbolFont},
+    {kRun,          CommandButton,  "計算実行",      { 240, 2040, 2175,  735}},
+    {kResults,      RichTextBox,    "",              {2520,  240, 3255, 5535}, kLogFont, Align::Left, {}, kLightGrey},
+    {kClearResults, CommandButton,  "計算結果クリア", { 240, 2880, 2175,  495}},
+    {"Label4",      Label,          "長さ",          { 240,  320,  615,  375}, kFieldFont, Align::Right},
+    {"Label5",      Label,          "幅",            { 240,  920,  615,  375}, kFieldFont, Align::Right},
 };
 // clang-format on
 
 // The mean the runs approach, for the a and b typed now.
 std::string exactMeanNote(const ui::Form& form)
 {
-    const numtext::Number a = numtext::strictCoerce(form.text("Text1"));
-    const numtext::Number b = numtext::strictCoerce(form.text("Text2"));
+    const numtext::Number a = numtext::strictCoerce(form.text(kLength));
+    const numtext::Number b = numtext::strictCoerce(form.text(kWidth));
     const std::string mean = a.ok() && b.ok() ? numtext::fixedDecimal(exactMean(a.value, b.value), "0.0000000") : "";
     return mean.empty() ? "" : "いまの a, b での厳密な平均 2(a+b)/π = " + mean;
 }
 
 // clang-format off
 constexpr ui::Description kDescriptions[] = {
-    {"Text1", "長さ a",     "長方形の長さ a (b と同じ長さの単位)",               "Command1"},
-    {"Text2", "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                 "Command1"},
-    {"Text3", "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",           "Command1"},
-    {"RTB1",  "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {}, exactMeanNote},
+    {kLength,     "長さ a",     "長方形の長さ a (b と同じ長さの単位)",               kRun.name},
+    {kWidth,      "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                 kRun.name},
+    {kTrialCount, "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",           kRun.name},
+    {kResults,    "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {}, exactMeanNote},
 };
 // clang-format on
 
@@ -64,20 +64,20 @@ std::string standardErrorNote(double a, double b, double n)
     return "前回の計算 (n = " + numtext::generalFormat(n) + ") の標準誤差 σ/√n = " + error;
 }
 
-void Command1_Click(ui::Form& form)
+void appendMeanDiameter(ui::Form& form)
 {
-    if (form.text("Text3").empty()) {
+    if (form.text(kTrialCount).empty()) {
         form.showMessage("値が入力されていません。");
         return;
     }
-    if (form.text("Text3") == "0") {
+    if (form.text(kTrialCount) == "0") {
         form.showMessage("n=0では計算できません");
         return;
     }
     calc::FieldReader read(form, numtext::strictCoerce);
-    const double a = read("Text1", "長さ a");
-    const double b = read("Text2", "幅 b");
-    const double n = read("Text3", "n");
+    const double a = read(kLength, "長さ a");
+    const double b = read(kWidth, "幅 b");
+    const double n = read(kTrialCount, "n");
     if (read.problem()) {
         form.showMessage(*read.problem());
         return;
@@ -98,19 +98,19 @@ void Command1_Click(ui::Form& form)
         form.showMessage("長さ a または幅 b が大きすぎて計算できません。");
         return;
     }
-    form.setLogText("RTB1", form.logText("RTB1") + numtext::fixedDecimal(*mean, "0.0000000") + "\r\n");
-    form.setNote("RTB1", standardErrorNote(a, b, n));
+    form.setLogText(kResults, form.logText(kResults) + numtext::fixedDecimal(*mean, "0.0000000") + "\r\n");
+    form.setNote(kResults, standardErrorNote(a, b, n));
 }
 
-void Command3_Click(ui::Form& form) { form.setLogText("RTB1", ""); }
+void clearResults(ui::Form& form) { form.setLogText(kResults, ""); }
 
 // Each run yields once per trial, and a click or Enter during a run starts another inside
 // it. Eight nested runs are plenty for comparing runs and keep the stack small everywhere.
 constexpr int kMostNestedRuns = 8;
 
 constexpr ui::ClickHandler kHandlers[] = {
-    {"Command1", Command1_Click, kMostNestedRuns},
-    {"Command3", Command3_Click},
+    {kRun, appendMeanDiameter, kMostNestedRuns},
+    {kClearResults, clearResults},
 };
 
 } // namespace

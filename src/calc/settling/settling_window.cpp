@@ -14,40 +14,40 @@ using enum ui::Kind;
 using calc::kFieldFont;
 using ui::Align;
 
-constexpr ui::Font kVelocity{"ＭＳ Ｐゴシック", 21.75};
+constexpr ui::Font kVelocityFont{"ＭＳ Ｐゴシック", 21.75};
 constexpr ui::Rgb kLightRed{255, 128, 128};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
     // name         kind           caption       {left   top  width height}  font, align, colours
-    {"Text1",        TextBox,       "",           {2880,  240, 1215,  450}, kFieldFont},
-    {"Text2",        TextBox,       "",           {2880,  720, 1215,  450}, kFieldFont},
-    {"Text3",        TextBox,       "",           {2880, 1200, 1215,  450}, kFieldFont},
-    {"Text4",        TextBox,       "",           {2880, 1680, 1215,  450}, kFieldFont},
-    {"Text5",        TextBox,       "980",        {2880, 2160, 1215,  450}, kFieldFont},
-    {{"Label1", 0},  Label,         "紛体直径",   { 960,  240, 1455,  375}, kFieldFont, Align::Right},
-    {{"Label1", 1},  Label,         "紛体密度",   { 960,  720, 1455,  375}, kFieldFont, Align::Right},
-    {{"Label1", 2},  Label,         "液体密度",   { 960, 1200, 1455,  375}, kFieldFont, Align::Right},
-    {{"Label1", 3},  Label,         "粘度",       { 960, 1680, 1455,  375}, kFieldFont, Align::Right},
-    {{"Label1", 4},  Label,         "重力加速度", { 600, 2160, 1815,  375}, kFieldFont, Align::Right},
-    {{"Label1", 5},  Label,         "μm",         {4200,  360,  735,  375}, kFieldFont},
-    {"Command1",     CommandButton, "計算",       { 960, 3120, 3855,  735}},
-    {"Label2",       Label,         "",           { 960, 4080, 3855,  615}, kVelocity, Align::Center, kLightRed},
-    {{"Label1", 6},  Label,         "g/cm",       {4200,  840,  735,  375}, kFieldFont},
-    {{"Label3", 0},  Label,         "3",          {4920,  840,  255,  375}},
-    {{"Label1", 7},  Label,         "g/cm",       {4200, 1320,  735,  375}, kFieldFont},
-    {{"Label3", 1},  Label,         "3",          {4920, 1320,  255,  375}},
-    {{"Label1", 8},  Label,         "g/cm･s",     {4200, 1800,  735,  375}, kFieldFont},
-    {{"Label1", 9},  Label,         "cm/s",       {4200, 2280,  735,  375}, kFieldFont},
-    {{"Label3", 2},  Label,         "2",          {4920, 2280,  255,  375}},
+    {kDiameter,        TextBox,       "",           {2880,  240, 1215,  450}, kFieldFont},
+    {kParticleDensity, TextBox,       "",           {2880,  720, 1215,  450}, kFieldFont},
+    {kLiquidDensity,   TextBox,       "",           {2880, 1200, 1215,  450}, kFieldFont},
+    {kViscosity,       TextBox,       "",           {2880, 1680, 1215,  450}, kFieldFont},
+    {kGravity,         TextBox,       "980",        {2880, 2160, 1215,  450}, kFieldFont},
+    {{"Label1", 0},    Label,         "紛体直径",   { 960,  240, 1455,  375}, kFieldFont, Align::Right},
+    {{"Label1", 1},    Label,         "紛体密度",   { 960,  720, 1455,  375}, kFieldFont, Align::Right},
+    {{"Label1", 2},    Label,         "液体密度",   { 960, 1200, 1455,  375}, kFieldFont, Align::Right},
+    {{"Label1", 3},    Label,         "粘度",       { 960, 1680, 1455,  375}, kFieldFont, Align::Right},
+    {{"Label1", 4},    Label,         "重力加速度", { 600, 2160, 1815,  375}, kFieldFont, Align::Right},
+    {{"Label1", 5},    Label,         "μm",         {4200,  360,  735,  375}, kFieldFont},
+    {kCompute,         CommandButton, "計算",       { 960, 3120, 3855,  735}},
+    {kVelocity,        Label,         "",           { 960, 4080, 3855,  615}, kVelocityFont, Align::Center, kLightRed},
+    {{"Label1", 6},    Label,         "g/cm",       {4200,  840,  735,  375}, kFieldFont},
+    {{"Label3", 0},    Label,         "3",          {4920,  840,  255,  375}},
+    {{"Label1", 7},    Label,         "g/cm",       {4200, 1320,  735,  375}, kFieldFont},
+    {{"Label3", 1},    Label,         "3",          {4920, 1320,  255,  375}},
+    {{"Label1", 8},    Label,         "g/cm･s",     {4200, 1800,  735,  375}, kFieldFont},
+    {{"Label1", 9},    Label,         "cm/s",       {4200, 2280,  735,  375}, kFieldFont},
+    {{"Label3", 2},    Label,         "2",          {4920, 2280,  255,  375}},
 };
 // clang-format on
 
 // The typed diameter in the unit the formula uses.
 std::string centimetresNote(const ui::Form& form)
 {
-    const numtext::Number diameter = numtext::lenientParse(form.text("Text1"));
-    if (form.text("Text1").empty() || !diameter.ok())
+    const numtext::Number diameter = numtext::lenientParse(form.text(kDiameter));
+    if (form.text(kDiameter).empty() || !diameter.ok())
         return "";
     return numtext::generalFormat(diameter.value)
         + " μm = " + numtext::generalFormat(diameter.value / kMicrometresPerCentimetre) + " cm";
@@ -55,12 +55,12 @@ std::string centimetresNote(const ui::Form& form)
 
 // clang-format off
 constexpr ui::Description kDescriptions[] = {
-    {"Text1",  "紛体直径 (μm)",      "粒子の直径 d (μm)",                          "Command1", centimetresNote},
-    {"Text2",  "紛体密度 (g/cm³)",   "粒子の密度 ρp (g/cm³)",                      "Command1"},
-    {"Text3",  "液体密度 (g/cm³)",   "液体の密度 ρf (g/cm³)",                      "Command1"},
-    {"Text4",  "粘度 (g/cm･s)",      "液体の粘度 μ (g/cm･s、ポアズ)。20 ℃ の水で約 0.01", "Command1"},
-    {"Text5",  "重力加速度 (cm/s²)", "重力加速度 g (cm/s²)",                       "Command1"},
-    {"Label2", "沈降速度 (cm/s)",    "ストークスの式による沈降速度 v (cm/s)。負は浮上"},
+    {kDiameter,        "紛体直径 (μm)",      "粒子の直径 d (μm)",                          kCompute.name, centimetresNote},
+    {kParticleDensity, "紛体密度 (g/cm³)",   "粒子の密度 ρp (g/cm³)",                      kCompute.name},
+    {kLiquidDensity,   "液体密度 (g/cm³)",   "液体の密度 ρf (g/cm³)",                      kCompute.name},
+    {kViscosity,       "粘度 (g/cm･s)",      "液体の粘度 μ (g/cm･s、ポアズ)。20 ℃ の水で約 0.01", kCompute.name},
+    {kGravity,         "重力加速度 (cm/s²)", "重力加速度 g (cm/s²)",                       kCompute.name},
+    {kVelocity,        "沈降速度 (cm/s)",    "ストークスの式による沈降速度 v (cm/s)。負は浮上"},
 };
 // clang-format on
 
@@ -78,24 +78,24 @@ std::string reynoldsNote(double diameter, double velocity, double liquidDensity,
     return number + "ストークスの式の範囲外です" + source + "。\n実際の沈降速度はこの値より小さくなります。";
 }
 
-void Command1_Click(ui::Form& form)
+void computeVelocity(ui::Form& form)
 {
-    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
+    for (const ui::ControlName field : {kDiameter, kParticleDensity, kLiquidDensity, kViscosity, kGravity}) {
         if (form.text(field).empty())
             return;
     }
     // No velocity is better than an old one beside new inputs.
     const auto fail = [&form](std::string_view message) {
-        form.setCaption("Label2", "");
+        form.setCaption(kVelocity, "");
         form.showMessage(message);
     };
 
     calc::FieldReader read(form, numtext::lenientParse);
-    const double particleDensity = read("Text2", "紛体密度");
-    const double liquidDensity = read("Text3", "液体密度");
-    const double viscosity = read("Text4", "粘度");
-    const double gravity = read("Text5", "重力加速度");
-    const double diameter = read("Text1", "紛体直径") / kMicrometresPerCentimetre;
+    const double particleDensity = read(kParticleDensity, "紛体密度");
+    const double liquidDensity = read(kLiquidDensity, "液体密度");
+    const double viscosity = read(kViscosity, "粘度");
+    const double gravity = read(kGravity, "重力加速度");
+    const double diameter = read(kDiameter, "紛体直径") / kMicrometresPerCentimetre;
     if (read.problem())
         return fail(*read.problem());
     if (viscosity == 0)
@@ -107,12 +107,12 @@ void Command1_Click(ui::Form& form)
     const double velocity = stokesVelocity(diameter, particleDensity, liquidDensity, viscosity, gravity);
     if (!std::isfinite(velocity))
         return fail("値が大きすぎて計算できません。");
-    form.setCaption("Label2", numtext::fixedDecimal(velocity, "0.00000"));
-    form.setNote("Label2", reynoldsNote(diameter, velocity, liquidDensity, viscosity));
+    form.setCaption(kVelocity, numtext::fixedDecimal(velocity, "0.00000"));
+    form.setNote(kVelocity, reynoldsNote(diameter, velocity, liquidDensity, viscosity));
 }
 
 constexpr ui::ClickHandler kHandlers[] = {
-    {"Command1", Command1_Click},
+    {kCompute, computeVelocity},
 };
 
 } // namespace

@@ -14,66 +14,66 @@ using enum ui::Kind;
 using calc::kFieldFont;
 using ui::Align;
 
-constexpr ui::Font kSymbol{"Times New Roman", 18, true, ui::Charset::Western};
-constexpr ui::Font kSubscript{"Times New Roman", 14.25, true, ui::Charset::Western};
-constexpr ui::Font kSmallButton{"ＭＳ Ｐゴシック", 8.25};
+constexpr ui::Font kSymbolFont{"Times New Roman", 18, true, ui::Charset::Western};
+constexpr ui::Font kSubscriptFont{"Times New Roman", 14.25, true, ui::Charset::Western};
+constexpr ui::Font kSmallButtonFont{"ＭＳ Ｐゴシック", 8.25};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
     // name         kind           caption              {left   top  width height}  font, align
-    {{"Label1", 0},  Label,         "初期直径",          {1560,  240, 1335,  375}, kFieldFont},
-    {"Text1",        TextBox,       "",                  {3240,  240, 1215,  375}, kFieldFont},
-    {"Command1",     CommandButton, "初期値計算(設定)",  {1560,  720, 2895,  495}},
-    {"Command2",     CommandButton, "計算",              {2280, 3000, 1575,  495}},
-    {{"Label2", 0},  Label,         "d",                 {2880,  240,  375,  375}, kSymbol},
-    {{"Label1", 1},  Label,         "初期表面積",        {2880, 1680, 1575,  375}, kFieldFont},
-    {{"Label1", 2},  Label,         "初期体積",          { 120, 1680, 1335,  375}, kFieldFont},
-    {"Text2",        TextBox,       "",                  {1560, 1680, 1215,  375}, kFieldFont},
-    {"Text3",        TextBox,       "",                  {4560, 1680, 1215,  375}, kFieldFont},
-    {{"Label1", 3},  Label,         "↓",                 {2280, 1200, 1575,  375}, kFieldFont, Align::Center},
-    {{"Label1", 4},  Label,         "↓",                 {2280, 2160, 1575,  375}, kFieldFont, Align::Center},
-    {"Text4",        TextBox,       "",                  {2280, 2520,  615,  375}, kFieldFont},
-    {{"Label1", 5},  Label,         "回分割",            {2880, 2520,  975,  375}, kFieldFont},
-    {{"Label1", 6},  Label,         "↓",                 {2280, 3480, 1575,  375}, kFieldFont, Align::Center},
-    {{"Label1", 7},  Label,         "分割後直径",        {1200, 3840, 1695,  375}, kFieldFont, Align::Right},
-    {{"Label1", 8},  Label,         "1個当たりの表面積", { 240, 4320, 2655,  375}, kFieldFont, Align::Right},
-    {{"Label1", 9},  Label,         "総表面積",          {1200, 4800, 1695,  375}, kFieldFont, Align::Right},
-    {"Text5",        TextBox,       "",                  {3480, 3840, 1215,  375}, kFieldFont},
-    {"Text6",        TextBox,       "",                  {3480, 4320, 1215,  375}, kFieldFont},
-    {"Text7",        TextBox,       "",                  {3480, 4800, 1215,  375}, kFieldFont},
-    {{"Label2", 1},  Label,         "d",                 {3000, 3840,  375,  375}, kSymbol},
-    {{"Label2", 2},  Label,         "S",                 {3000, 4320,  375,  375}, kSymbol},
-    {{"Label2", 3},  Label,         "S",                 {3000, 4800,  375,  375}, kSymbol},
-    {{"Label2", 4},  Label,         "n",                 {3220, 3960,  375,  375}, kSubscript},
-    {{"Label2", 5},  Label,         "n",                 {3220, 4440,  375,  375}, kSubscript},
-    {"Command3",     CommandButton, "数値クリア",        {2640, 5520,  975,  255}, kSmallButton},
+    {{"Label1", 0},    Label,         "初期直径",          {1560,  240, 1335,  375}, kFieldFont},
+    {kInitialDiameter, TextBox,       "",                  {3240,  240, 1215,  375}, kFieldFont},
+    {kComputeInitial,  CommandButton, "初期値計算(設定)",  {1560,  720, 2895,  495}},
+    {kDivide,          CommandButton, "計算",              {2280, 3000, 1575,  495}},
+    {{"Label2", 0},    Label,         "d",                 {2880,  240,  375,  375}, kSymbolFont},
+    {{"Label1", 1},    Label,         "初期表面積",        {2880, 1680, 1575,  375}, kFieldFont},
+    {{"Label1", 2},    Label,         "初期体積",          { 120, 1680, 1335,  375}, kFieldFont},
+    {kInitialVolume,   TextBox,       "",                  {1560, 1680, 1215,  375}, kFieldFont},
+    {kInitialSurface,  TextBox,       "",                  {4560, 1680, 1215,  375}, kFieldFont},
+    {{"Label1", 3},    Label,         "↓",                 {2280, 1200, 1575,  375}, kFieldFont, Align::Center},
+    {{"Label1", 4},    Label,         "↓",                 {2280, 2160, 1575,  375}, kFieldFont, Align::Center},
+    {kDivisionCount,   TextBox,       "",                  {2280, 2520,  615,  375}, kFieldFont},
+    {{"Label1", 5},    Label,         "回分割",            {2880, 2520,  975,  375}, kFieldFont},
+    {{"Label1", 6},    Label,         "↓",                 {2280, 3480, 1575,  375}, kFieldFont, Align::Center},
+    {{"Label1", 7},    Label,         "分割後直径",        {1200, 3840, 1695,  375}, kFieldFont, Align::Right},
+    {{"Label1", 8},    Label,         "1個当たりの表面積", { 240, 4320, 2655,  375}, kFieldFont, Align::Right},
+    {{"Label1", 9},    Label,         "総表面積",          {1200, 4800, 1695,  375}, kFieldFont, Align::Right},
+    {kPieceDiameter,   TextBox,       "",                  {3480, 3840, 1215,  375}, kFieldFont},
+    {kPieceSurface,    TextBox,       "",                  {3480, 4320, 1215,  375}, kFieldFont},
+    {kTotalSurface,    TextBox,       "",                  {3480, 4800, 1215,  375}, kFieldFont},
+    {{"Label2", 1},    Label,         "d",                 {3000, 3840,  375,  375}, kSymbolFont},
+    {{"Label2", 2},    Label,         "S",                 {3000, 4320,  375,  375}, kSymbolFont},
+    {{"Label2", 3},    Label,         "S",                 {3000, 4800,  375,  375}, kSymbolFont},
+    {{"Label2", 4},    Label,         "n",                 {3220, 3960,  375,  375}, kSubscriptFont},
+    {{"Label2", 5},    Label,         "n",                 {3220, 4440,  375,  375}, kSubscriptFont},
+    {kClearAll,        CommandButton, "数値クリア",        {2640, 5520,  975,  255}, kSmallButtonFont},
 };
 
 constexpr ui::Description kDescriptions[] = {
-    {"Text1", "初期直径 d",            "分割する前の球の直径 d (長さの単位は自由)",        "Command1"},
-    {"Text2", "初期体積",              "分割する前の球の体積 3.14·d³/6 (d の単位の 3 乗)", "Command2"},
-    {"Text3", "初期表面積",            "分割する前の球の表面積 3.14·d² (d の単位の 2 乗)"},
-    {"Text4", "分割回数 (回)",         "球を半分の体積に分ける回数 N。N 回で 2^N 個",      "Command2"},
-    {"Text5", "分割後直径 dn",         "分割後の球 1 個の直径 (d と同じ単位)"},
-    {"Text6", "1個当たりの表面積 Sn",  "分割後の球 1 個の表面積 (d の単位の 2 乗)"},
-    {"Text7", "総表面積 S",            "分割後の球すべての表面積の和 (d の単位の 2 乗)"},
+    {kInitialDiameter, "初期直径 d",            "分割する前の球の直径 d (長さの単位は自由)",        kComputeInitial.name},
+    {kInitialVolume,   "初期体積",              "分割する前の球の体積 3.14·d³/6 (d の単位の 3 乗)", kDivide.name},
+    {kInitialSurface,  "初期表面積",            "分割する前の球の表面積 3.14·d² (d の単位の 2 乗)"},
+    {kDivisionCount,   "分割回数 (回)",         "球を半分の体積に分ける回数 N。N 回で 2^N 個",      kDivide.name},
+    {kPieceDiameter,   "分割後直径 dn",         "分割後の球 1 個の直径 (d と同じ単位)"},
+    {kPieceSurface,    "1個当たりの表面積 Sn",  "分割後の球 1 個の表面積 (d の単位の 2 乗)"},
+    {kTotalSurface,    "総表面積 S",            "分割後の球すべての表面積の和 (d の単位の 2 乗)"},
 };
 // clang-format on
 
 // Initial volume and surface from the diameter.
-void Command1_Click(ui::Form& form)
+void computeInitialValues(ui::Form& form)
 {
-    if (form.text("Text1").empty())
+    if (form.text(kInitialDiameter).empty())
         return;
     // A failed step shows none of its results rather than some.
     const auto fail = [&form](std::string_view message) {
-        form.setText("Text2", "");
-        form.setText("Text3", "");
+        form.setText(kInitialVolume, "");
+        form.setText(kInitialSurface, "");
         form.showMessage(message);
     };
 
     calc::FieldReader read(form, numtext::lenientParse);
-    const double diameter = read("Text1", "初期直径");
+    const double diameter = read(kInitialDiameter, "初期直径");
     if (read.problem())
         return fail(*read.problem());
     // Its volume would be negative, and step 2 would refuse it only later.
@@ -83,25 +83,25 @@ void Command1_Click(ui::Form& form)
     const InitialValues initial = initialValues(diameter);
     if (!std::isfinite(initial.volume) || !std::isfinite(initial.surface))
         return fail("初期直径が大きすぎて計算できません。");
-    form.setText("Text2", numtext::generalFormat(initial.volume));
-    form.setText("Text3", numtext::generalFormat(initial.surface));
+    form.setText(kInitialVolume, numtext::generalFormat(initial.volume));
+    form.setText(kInitialSurface, numtext::generalFormat(initial.surface));
 }
 
-// The pieces after dividing the sphere of the volume in Text2 N times.
-void Command2_Click(ui::Form& form)
+// The pieces after dividing the sphere of the initial volume N times.
+void divideSphere(ui::Form& form)
 {
-    if (form.text("Text2").empty() || form.text("Text4").empty())
+    if (form.text(kInitialVolume).empty() || form.text(kDivisionCount).empty())
         return;
     const auto fail = [&form](std::string_view message) {
-        form.setText("Text5", "");
-        form.setText("Text6", "");
-        form.setText("Text7", "");
+        form.setText(kPieceDiameter, "");
+        form.setText(kPieceSurface, "");
+        form.setText(kTotalSurface, "");
         form.showMessage(message);
     };
 
     calc::FieldReader read(form, numtext::lenientParse);
-    const double volume = read("Text2", "初期体積");
-    const double divisions = read("Text4", "分割回数");
+    const double volume = read(kInitialVolume, "初期体積");
+    const double divisions = read(kDivisionCount, "分割回数");
     if (read.problem())
         return fail(*read.problem());
     if (volume < 0)
@@ -116,22 +116,23 @@ void Command2_Click(ui::Form& form)
     if (!std::isfinite(division.pieceDiameter) || !std::isfinite(division.pieceSurface)
         || !std::isfinite(division.totalSurface))
         return fail("値が大きすぎて計算できません。");
-    form.setText("Text5", numtext::generalFormat(division.pieceDiameter));
-    form.setText("Text6", numtext::generalFormat(division.pieceSurface));
-    form.setText("Text7", numtext::generalFormat(division.totalSurface));
-    form.setNote("Text7", "初期表面積の 2^(N/3) = " + numtext::generalFormat(surfaceRatio(divisions)) + " 倍");
+    form.setText(kPieceDiameter, numtext::generalFormat(division.pieceDiameter));
+    form.setText(kPieceSurface, numtext::generalFormat(division.pieceSurface));
+    form.setText(kTotalSurface, numtext::generalFormat(division.totalSurface));
+    form.setNote(kTotalSurface, "初期表面積の 2^(N/3) = " + numtext::generalFormat(surfaceRatio(divisions)) + " 倍");
 }
 
-void Command3_Click(ui::Form& form)
+void clearAll(ui::Form& form)
 {
-    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"})
+    for (const ui::ControlName field : {kInitialDiameter, kInitialVolume, kInitialSurface, kDivisionCount,
+             kPieceDiameter, kPieceSurface, kTotalSurface})
         form.setText(field, "");
 }
 
 constexpr ui::ClickHandler kHandlers[] = {
-    {"Command1", Command1_Click},
-    {"Command2", Command2_Click},
-    {"Command3", Command3_Click},
+    {kComputeInitial, computeInitialValues},
+    {kDivide, divideSphere},
+    {kClearAll, clearAll},
 };
 
 } // namespace
