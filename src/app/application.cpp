@@ -16,6 +16,7 @@ void setUpEnvironment()
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("化学工学概論"));
+    QApplication::setApplicationVersion(QStringLiteral(CHEMENG_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("chemeng-calc"));
     ui::installFontSubstitutes();
 }

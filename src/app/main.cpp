@@ -1,11 +1,16 @@
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/menu_window.h"
 
 #include <QApplication>
 
+#include <optional>
+
 int main(int argc, char* argv[])
 {
     app::setUpEnvironment();
+    if (const std::optional<int> exitCode = app::handleCommandLine(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
     app::setUpApplication();
 

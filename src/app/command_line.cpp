@@ -1,0 +1,80 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace app {
+namespace {
+
+// Options QApplication takes out of the arguments itself, once it exists. The parser runs
+// before it, so it must know them too, and which of them take the argument after them.
+const char* const kQtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry", "name", "style", "stylesheet"};
+const char* const kQtFlags[] = {"reverse", "nograb", "dograb", "widgetcount"};
+
+void addQtOptions(QCommandLineParser& parser)
+{
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// In the console's own encoding, as Qt's parser prints its messages.
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(qPrintable(text), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+std::optional<int> handleCommandLine(int& argc, char* argv[])
+{
+    // A core application needs no display, and gives the arguments as the system passed them.
+    const QCoreApplication reader(argc, argv);
+
+    QCommandLineParser parser;
+    // Qt's options are single words after one dash: -platform, not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Calculators of the course 化学工学概論: the settling velocity of a particle by Stokes' law,\n"
+                       "the mean Feret diameter of a rectangle by Monte Carlo, and the division of a sphere.\n"
+                       "Qt's own options, such as -style and -platform, are accepted as well."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    addQtOptions(parser);
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        print(stderr, QStringLiteral(CHEMENG_PROGRAM ": %1\n\n%2").arg(parser.errorText(), parser.helpText()));
+        return EXIT_FAILURE;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString stray = parser.positionalArguments().constFirst();
+        print(
+            stderr, QStringLiteral(CHEMENG_PROGRAM ": Unexpected argument '%1'.\n\n%2").arg(stray, parser.helpText()));
+        return EXIT_FAILURE;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText());
+        return EXIT_SUCCESS;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral(CHEMENG_PROGRAM " " CHEMENG_VERSION "\n"));
+        return EXIT_SUCCESS;
+    }
+    return std::nullopt;
+}
+
+} // namespace app
