@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures, in one run, what a student feels: how fast a Feret run goes with each of Qt's
 // event dispatchers and how quickly it answers a click, what a result costs in a long log, how
 // fast the program starts and how much memory it takes. Prints a Markdown table with each

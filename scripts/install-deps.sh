@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages needed to build, run and test the program, and any named
 # as arguments: only those missing, so running it again costs nothing. Uses sudo when not
 # run as root.
@@ -8,7 +10,9 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins        # Qt Widgets and Qt Test; xcb and offscreen platforms
     fontconfig
-    desktop-file-utils dpkg-dev         # checks the desktop entry; cpack's dependency lookup
+    git clang-format reuse              # the sources' formatting and licence checks
+    desktop-file-utils appstream        # check the desktop entry and the metainfo
+    dpkg-dev lintian                    # cpack's dependency lookup; checks the Debian package
     clang libclang-rt-14-dev            # libFuzzer for the fuzz target
     fonts-ipafont-gothic                # Japanese gothic for the windows' Japanese fonts
     fonts-aoyagi-kouzan-t               # brush face for the course title

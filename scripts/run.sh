@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build build --parallel
-exec build/src/app/chemeng-calc
+cmake --preset release
+cmake --build --preset release --parallel
+exec build-release/src/app/chemeng-calc "$@"

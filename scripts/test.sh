@@ -1,29 +1,36 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: in a plain build with
-# warnings as errors, and under AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes
-# the text-number conversions for FUZZ_SECONDS (60). Tests run on Qt's offscreen platform:
-# no display is needed.
+# SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, then checks the sources (formatting, licence headers), builds and
+# runs every test twice, in a plain build with warnings as errors and under AddressSanitizer
+# and UndefinedBehaviorSanitizer, builds the Debian package and has lintian check it, and
+# fuzzes the text-number conversions for FUZZ_SECONDS (60). Builds use CMakePresets.json.
+# Tests run on Qt's offscreen platform: no display is needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
-run_suite() {
-    local dir=$1
-    shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DCHEMENG_WERROR=ON "$@"
-    cmake --build "$dir" --parallel
-    ctest --test-dir "$dir" --output-on-failure
-}
+echo "== Formatting (clang-format) and licensing (reuse)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+reuse lint
 
-run_suite build-test
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    run_suite build-sanitize -DCHEMENG_SANITIZE=ON
+echo "== Tests, warnings as errors"
+cmake --workflow --preset test
 
-# Coverage-guided fuzzing with clang's libFuzzer; the corpus grows in build-fuzz/corpus.
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-    -DCHEMENG_FUZZ=ON -DCHEMENG_SANITIZE=ON -DCHEMENG_WERROR=ON
-cmake --build build-fuzz --target fuzz_numtext --parallel
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --workflow --preset sanitize
+
+echo "== Debian package, checked by lintian"
+rm -f build-release/*.deb
+cmake --workflow --preset package
+lintian --fail-on error --display-info build-release/*.deb
+
+echo "== Fuzzing the text-number conversions"
+# Coverage-guided, with clang's libFuzzer; the corpus grows in build-fuzz/corpus.
+cmake --preset fuzz
+cmake --build --preset fuzz
 mkdir -p build-fuzz/corpus
 build-fuzz/fuzz/fuzz_numtext -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
     -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/seeds

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs PROGRAM with ARGUMENTS (a ;-list) and checks its exit code, its standard output and
 # its standard error against EXIT_CODE, STDOUT and STDERR (regular expressions).
 # Usage: cmake -DPROGRAM=... -DARGUMENTS=... -DEXIT_CODE=... -DSTDOUT=... -DSTDERR=... -P check_command.cmake

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/application.h"
 
 #include "ui/fonts.h"
@@ -17,7 +20,7 @@ void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("化学工学概論"));
     QApplication::setApplicationVersion(QStringLiteral(CHEMENG_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("chemeng-calc"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHEMENG_APP_ID));
     ui::installFontSubstitutes();
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Redraws the README's pictures from the windows' real code: run it after changing a window.
 // Takes no arguments; writes into the docs folder of the source tree.
 #include "app/application.h"

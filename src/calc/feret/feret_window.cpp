@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/feret/feret_window.h"
 
 #include "calc/calculator_window.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The terminal velocity of a small sphere settling in a liquid, by Stokes' law, in CGS units.

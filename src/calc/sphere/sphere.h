@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A sphere divided N times into halves: 2^N equal spheres of the same total volume, and how
