@@ -6,6 +6,7 @@
 // fast the program starts and how much memory it takes. Prints a Markdown table with each
 // goal. Run it with scripts/bench.sh.
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/menu_window.h"
 #include "calc/feret/feret.h"
 #include "calc/feret/feret_window.h"
@@ -185,7 +186,11 @@ Costs costsWith(const QString& self, const QString& noGlib)
 
 int untilMenuShown(int argc, char* argv[])
 {
+    // Everything main() does, the reading of a command line that asks for nothing included.
     app::setUpEnvironment();
+    int programOnly = 1;
+    if (app::handleCommandLine(programOnly, argv))
+        return 1;
     QApplication application(argc, argv);
     app::setUpApplication();
     auto* menu = new app::Menu;
