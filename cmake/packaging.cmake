@@ -30,12 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-a
 # What Debian asks of every package besides the program: its licence and its history.
 if(UNIX AND NOT APPLE)
     set(debian_doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
-    configure_file(packaging/debian/changelog.in packaging/debian/changelog @ONLY)
-    add_custom_command(OUTPUT packaging/debian/changelog.Debian.gz
-        COMMAND gzip -9n -c changelog > changelog.Debian.gz
-        WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/packaging/debian
-        DEPENDS ${PROJECT_BINARY_DIR}/packaging/debian/changelog)
-    add_custom_target(debian_changelog ALL DEPENDS packaging/debian/changelog.Debian.gz)
+    configure_file(packaging/debian/changelog.in packaging/debian/changelog.Debian @ONLY)
+    add_gzipped(debian_changelog ${PROJECT_BINARY_DIR}/packaging/debian/changelog.Debian)
     install(FILES packaging/debian/copyright DESTINATION ${debian_doc})
     install(FILES ${PROJECT_BINARY_DIR}/packaging/debian/changelog.Debian.gz DESTINATION ${debian_doc})
 endif()
