@@ -1,39 +1,20 @@
 # SPDX-FileCopyrightText: 2026 chemeng-calc contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# `cpack -G DEB` in the build folder makes a package that apt installs with everything the
-# program needs at run time: the Qt libraries found by dpkg-shlibdeps, the platform plugins
-# that are not linked, and the fonts the windows are drawn in. Its version is the project's.
+# `cpack` in the build folder packages the program, with the project's version: on Linux a
+# Debian package (packaging/debian), on Windows an installer and a zip (packaging/windows).
 set(CPACK_PACKAGE_NAME chemeng-calc)
-set(CPACK_PACKAGE_VENDOR "chemeng-calc contributors")
+set(CPACK_PACKAGE_VENDOR "${CHEMENG_VENDOR}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "particle-technology calculators for a chemical-engineering course")
 set(CPACK_PACKAGE_DESCRIPTION "A menu window that opens three calculators for an introductory
 chemical-engineering course (化学工学概論): the settling velocity of a particle
 by Stokes' law, the mean Feret diameter of a rectangle by Monte Carlo, and the
 division of a sphere. The windows are in Japanese.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
-# The project has no mailing list or web page of its own yet: the address is the one its
-# commits carry, and there is no Homepage field.
-set(CHEMENG_PACKAGE_MAINTAINER "chemeng-calc contributors <maintainers@users.noreply.c-seed-6a427c18.example>"
-    CACHE STRING "The Maintainer field of the Debian package")
-
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CHEMENG_PACKAGE_MAINTAINER}")
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The Qt libraries bring fontconfig; the plugins and fonts are not linked, so nothing finds them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-aoyagi-kouzan-t, fonts-liberation")
-
-# What Debian asks of every package besides the program: its licence and its history.
-if(UNIX AND NOT APPLE)
-    set(debian_doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
-    configure_file(packaging/debian/changelog.in packaging/debian/changelog.Debian @ONLY)
-    add_gzipped(debian_changelog ${PROJECT_BINARY_DIR}/packaging/debian/changelog.Debian)
-    install(FILES packaging/debian/copyright DESTINATION ${debian_doc})
-    install(FILES ${PROJECT_BINARY_DIR}/packaging/debian/changelog.Debian.gz DESTINATION ${debian_doc})
+if(WIN32)
+    include(packaging/windows/packaging.cmake)
+else()
+    include(packaging/debian/packaging.cmake)
 endif()
-
 include(CPack)

@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then checks the sources (formatting, licence headers), builds and
 # runs every test twice, in a plain build with warnings as errors and under AddressSanitizer
-# and UndefinedBehaviorSanitizer, builds the Debian package and has lintian check it, and
-# fuzzes the text-number conversions for FUZZ_SECONDS (60). Builds use CMakePresets.json.
-# Tests run on Qt's offscreen platform: no display is needed.
+# and UndefinedBehaviorSanitizer, builds the Debian package and has lintian check it, fuzzes
+# the text-number conversions for FUZZ_SECONDS (60), and then builds the Windows program and
+# runs every test again under Wine (build-windows.sh; SKIP_WINDOWS=1 leaves it out). Builds
+# use CMakePresets.json. Tests run on Qt's offscreen platform: no display is needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,3 +35,9 @@ cmake --build --preset fuzz
 mkdir -p build-fuzz/corpus
 build-fuzz/fuzz/fuzz_numtext -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
     -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/seeds
+
+if [ "${SKIP_WINDOWS:-0}" != 1 ]; then
+    echo "== Windows: cross-built, every test under Wine, the installer and the zip in dist/"
+    # The first run builds Qt for Windows (some 30 minutes); later runs take it from the cache.
+    scripts/build-windows.sh
+fi

@@ -3,6 +3,8 @@
 
 #include "app/command_line.h"
 
+#include "app/console.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -32,13 +34,6 @@ void addQtOptions(QCommandLineParser& parser)
     }
 }
 
-// In the console's own encoding, as Qt's parser prints its messages.
-void print(std::FILE* stream, const QString& text)
-{
-    std::fputs(qPrintable(text), stream);
-    std::fflush(stream);
-}
-
 } // namespace
 
 std::optional<int> handleCommandLine(int& argc, char* argv[])
@@ -60,21 +55,21 @@ std::optional<int> handleCommandLine(int& argc, char* argv[])
     addQtOptions(parser);
 
     if (!parser.parse(QCoreApplication::arguments())) {
-        print(stderr, QStringLiteral(CHEMENG_PROGRAM ": %1\n\n%2").arg(parser.errorText(), parser.helpText()));
+        printToConsole(stderr, QStringLiteral(CHEMENG_PROGRAM ": %1\n\n%2").arg(parser.errorText(), parser.helpText()));
         return EXIT_FAILURE;
     }
     if (!parser.positionalArguments().isEmpty()) {
         const QString stray = parser.positionalArguments().constFirst();
-        print(
+        printToConsole(
             stderr, QStringLiteral(CHEMENG_PROGRAM ": Unexpected argument '%1'.\n\n%2").arg(stray, parser.helpText()));
         return EXIT_FAILURE;
     }
     if (parser.isSet(help)) {
-        print(stdout, parser.helpText());
+        printToConsole(stdout, parser.helpText());
         return EXIT_SUCCESS;
     }
     if (parser.isSet(version)) {
-        print(stdout, QStringLiteral(CHEMENG_PROGRAM " " CHEMENG_VERSION "\n"));
+        printToConsole(stdout, QStringLiteral(CHEMENG_PROGRAM " " CHEMENG_VERSION "\n"));
         return EXIT_SUCCESS;
     }
     return std::nullopt;

@@ -6,23 +6,36 @@
 #include "ui/qt_conversions.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace ui {
 namespace {
 
-// Japanese gothic faces, in order of preference. Listed after a Japanese font's own family
-// so that kanji never fall back to a Chinese face or to boxes.
+// Japanese gothic faces, in order of preference: Linux's, then those every Windows 10 and 11
+// has. Listed after a Japanese font's own family so that kanji never fall back to a Chinese
+// face or to boxes.
 const QStringList& japaneseGothics()
 {
-    static const QStringList families{"IPAPGothic", "IPAGothic", "Noto Sans CJK JP"};
+    static const QStringList families{"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "Yu Gothic", "Meiryo"};
     return families;
+}
+
+// A build may carry the title's brush face inside the program (the Windows one does, since
+// few Windows machines have a brush face of their own).
+void loadBundledFonts()
+{
+    const QString brushFace = QStringLiteral(":/fonts/AoyagiKouzanT.ttf");
+    if (QFile::exists(brushFace))
+        QFontDatabase::addApplicationFont(brushFace);
 }
 
 } // namespace
 
 void installFontSubstitutes()
 {
+    loadBundledFonts();
     // Fonts with the Japanese charset fall back to the Japanese gothics anyway (toQFont),
     // so each list names only what stands in for that face in particular.
     QFont::insertSubstitutions("ＭＳ Ｐゴシック", {"MS PGothic", "IPAPGothic", "Noto Sans CJK JP"});

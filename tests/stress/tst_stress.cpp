@@ -69,6 +69,9 @@ public:
 
     long actions = 0, messageBoxes = 0, runs = 0, sessions = 0, closedMidRun = 0;
     QStringList failures;
+    // What the actions reached: windows typed in, and which of the texts were typed.
+    std::set<QString> windowsTypedIn;
+    std::set<std::size_t> textsTyped;
 
 private:
     void step();
@@ -179,8 +182,10 @@ void Stress::act()
         const auto buttons = form->findChildren<QAbstractButton*>();
         if (dice < 600) {
             QLineEdit* field = fields[pick(fields.size())];
-            const QString text = texts_[pick(texts_.size())];
-            field->setText(text);
+            const std::size_t textIndex = pick(texts_.size());
+            field->setText(texts_[textIndex]);
+            windowsTypedIn.insert(form->objectName());
+            textsTyped.insert(textIndex);
             typed_[field] = field->text(); // as much of it as the field takes
         } else if (dice < 650) {
             QTest::keyClick(fields[pick(fields.size())], Qt::Key_Return);
@@ -268,6 +273,9 @@ void TestStress::randomActionsKeepEveryInvariant()
     QVERIFY2(stress.failures.isEmpty(), qPrintable(stress.failures.join('\n')));
     QCOMPARE(stress.actions, target);
     QVERIFY(stress.messageBoxes > 0 && stress.runs > 0 && stress.closedMidRun > 0);
+    // A shorter run (STRESS_ACTIONS) must still cover every calculator and every text.
+    QCOMPARE(stress.windowsTypedIn, (std::set<QString>{"Form1", "Form3", "Form4"}));
+    QCOMPARE(stress.textsTyped.size(), std::size_t(hostileTexts().size()));
 }
 
 QTEST_MAIN(TestStress)
