@@ -20,9 +20,12 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 
 # The program's licence, and those of what the .exe carries inside (Qt, the compiler's
-# run-time libraries, the brush face).
+# run-time libraries, the two faces): the IPA Font License asks to travel with the font.
 install(FILES LICENSES/GPL-3.0-or-later.txt DESTINATION . RENAME COPYING.txt)
 install(FILES packaging/windows/THIRD-PARTY-NOTICES.txt DESTINATION .)
 if(EXISTS /usr/share/common-licenses/LGPL-3)
     install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION . RENAME LGPL-3.0.txt)
+endif()
+if(CHEMENG_GOTHIC_FONT)
+    install(FILES /usr/share/doc/fonts-ipafont-gothic/copyright DESTINATION . RENAME IPA-Font-License.txt)
 endif()

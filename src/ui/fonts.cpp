@@ -10,6 +10,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -22,13 +24,28 @@ const QStringList& japaneseGothics()
     return families;
 }
 
-// A build may carry the title's brush face inside the program (the Windows one does, since
-// few Windows machines have a brush face of their own).
+// Faces a build may carry inside the program (the Windows one does), each loaded only where
+// the system has none of the faces it stands in for: few Windows machines have a brush face,
+// and a Japanese gothic is missing only from unusual ones, but then every kanji is a box.
 void loadBundledFonts()
 {
-    const QString brushFace = QStringLiteral(":/fonts/AoyagiKouzanT.ttf");
-    if (QFile::exists(brushFace))
-        QFontDatabase::addApplicationFont(brushFace);
+    struct BundledFace {
+        QString resource;
+        QStringList standsInFor;
+    };
+    const BundledFace faces[] = {
+        {":/fonts/AoyagiKouzanT.ttf", {"HGP行書体", "HGPGyoshotai"}},
+        {":/fonts/ipagp.ttf",
+            QStringList{"ＭＳ Ｐゴシック", "MS PGothic", "ＭＳ ゴシック", "MS Gothic"} + japaneseGothics()},
+    };
+    for (const BundledFace& face : faces) {
+        if (!QFile::exists(face.resource))
+            continue;
+        const bool installed = std::any_of(face.standsInFor.begin(), face.standsInFor.end(),
+            [](const QString& family) { return QFontDatabase::hasFamily(family); });
+        if (!installed)
+            QFontDatabase::addApplicationFont(face.resource);
+    }
 }
 
 } // namespace
