@@ -19,6 +19,15 @@ foreach(font ${fonts})
     get_filename_component(name ${font} NAME)
     file(CREATE_LINK ${font} ${wine_dir}/fonts/${name} SYMBOLIC)
 endforeach()
+# And a Windows with no Japanese face at all, where only those the program carries draw kanji.
+set(CHEMENG_WINE_LATIN_FONTS ${wine_dir}/latin-fonts)
+file(MAKE_DIRECTORY ${CHEMENG_WINE_LATIN_FONTS})
+foreach(font ${fonts})
+    get_filename_component(name ${font} NAME)
+    if(name MATCHES "^(DejaVu|Liberation)")
+        file(CREATE_LINK ${font} ${CHEMENG_WINE_LATIN_FONTS}/${name} SYMBOLIC)
+    endif()
+endforeach()
 
 configure_file(cmake/wine-run.sh.in ${wine_dir}/run @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
