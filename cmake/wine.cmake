@@ -9,7 +9,10 @@ set(wine_dir ${PROJECT_BINARY_DIR}/wine)
 
 # Qt's offscreen platform on Windows reads its fonts from one folder, not from the system:
 # give it the faces the windows are drawn in on Linux, so that captions measure the same.
-file(MAKE_DIRECTORY ${wine_dir}/fonts)
+# A second folder has only the Latin ones: a Windows with no Japanese face at all, where only
+# the faces the program carries draw kanji.
+set(CHEMENG_WINE_LATIN_FONTS ${wine_dir}/latin-fonts)
+file(MAKE_DIRECTORY ${wine_dir}/fonts ${CHEMENG_WINE_LATIN_FONTS})
 file(GLOB fonts
     /usr/share/fonts/opentype/ipafont-gothic/*.ttf
     /usr/share/fonts/truetype/aoyagi-kouzan-t/*.ttf
@@ -18,12 +21,6 @@ file(GLOB fonts
 foreach(font ${fonts})
     get_filename_component(name ${font} NAME)
     file(CREATE_LINK ${font} ${wine_dir}/fonts/${name} SYMBOLIC)
-endforeach()
-# And a Windows with no Japanese face at all, where only those the program carries draw kanji.
-set(CHEMENG_WINE_LATIN_FONTS ${wine_dir}/latin-fonts)
-file(MAKE_DIRECTORY ${CHEMENG_WINE_LATIN_FONTS})
-foreach(font ${fonts})
-    get_filename_component(name ${font} NAME)
     if(name MATCHES "^(DejaVu|Liberation)")
         file(CREATE_LINK ${font} ${CHEMENG_WINE_LATIN_FONTS}/${name} SYMBOLIC)
     endif()
