@@ -15,9 +15,9 @@
 namespace ui {
 namespace {
 
-// Japanese gothic faces, in order of preference: Linux's, then those every Windows 10 and 11
-// has. Listed after a Japanese font's own family so that kanji never fall back to a Chinese
-// face or to boxes.
+// Japanese gothic faces, in order of preference: Linux's, then Windows' (Yu Gothic is on every
+// Windows 10 and 11, Meiryo comes with the Japanese supplemental fonts). Listed after a Japanese
+// font's own family so that kanji never fall back to a Chinese face or to boxes.
 const QStringList& japaneseGothics()
 {
     static const QStringList families{"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "Yu Gothic", "Meiryo"};
