@@ -11,7 +11,8 @@ namespace app {
 void setUpEnvironment();
 
 // What the program sets up once its QApplication exists: its name, shown as the title of
-// message boxes, the desktop entry its windows belong to, and the fonts its windows ask for.
+// message boxes, the desktop entry its windows belong to, Qt's texts in Japanese, and the
+// fonts its windows ask for.
 void setUpApplication();
 
 } // namespace app

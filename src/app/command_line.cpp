@@ -54,7 +54,13 @@ std::optional<int> handleCommandLine(int& argc, char* argv[])
     const QCommandLineOption version = parser.addVersionOption();
     addQtOptions(parser);
 
-    if (!parser.parse(QCoreApplication::arguments())) {
+    // "/?" asks for help on Windows, where students may well try it.
+    QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("/?"))
+            arguments[i] = QStringLiteral("--help");
+    }
+    if (!parser.parse(arguments)) {
         printToConsole(stderr, QStringLiteral(CHEMENG_PROGRAM ": %1\n\n%2").arg(parser.errorText(), parser.helpText()));
         return EXIT_FAILURE;
     }

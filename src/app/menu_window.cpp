@@ -3,7 +3,10 @@
 
 #include "app/menu_window.h"
 
+#include "ui/placement.h"
+
 #include <QCloseEvent>
+#include <QScreen>
 
 namespace app {
 namespace {
@@ -48,13 +51,28 @@ void openSphereDivision(Navigator& nav)
     nav.close(Calculator::SettlingVelocity);
 }
 
+// Where the options and 終了 are, which no calculator may cover.
+QRect choicesArea(const ui::Form& menu)
+{
+    QRect area;
+    for (const ui::ControlName name : {kSettlingVelocityOption, kFeretDiameterOption, kSphereDivisionOption, kEnd})
+        area |= menu.control(name)->geometry();
+    return area;
+}
+
 } // namespace
 
 const ui::FormLayout Form2{"Form2", "Form2", {1995, 1005, 3000, 6000}, kControls};
 
 Menu::Menu()
-    : ui::Form(Form2)
+    : ui::Form(Form2),
+      navigator_(*this, choicesArea(*this))
 {
+    // Its table's place, unless that reaches past the screen, as on a small or scaled one.
+    // The frame is not drawn yet: the client rectangle stands for it.
+    const QRect onScreen = ui::fitInto(geometry(), screen()->availableGeometry());
+    if (onScreen != geometry())
+        move(onScreen.topLeft());
     onClick(kSettlingVelocityOption, [this] { openSettlingVelocity(navigator_); });
     onClick(kFeretDiameterOption, [this] { openFeretDiameter(navigator_); });
     onClick(kSphereDivisionOption, [this] { openSphereDivision(navigator_); });

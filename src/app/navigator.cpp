@@ -7,7 +7,10 @@
 #include "calc/settling/settling_window.h"
 #include "calc/sphere/sphere_window.h"
 
+#include "ui/placement.h"
+
 #include <QApplication>
+#include <QScreen>
 
 namespace app {
 namespace {
@@ -25,6 +28,12 @@ ui::Form* create(Calculator calculator)
 
 } // namespace
 
+Navigator::Navigator(QWidget& menu, const QRect& keepClear)
+    : menu_(menu),
+      keepClear_(keepClear)
+{
+}
+
 ui::Form* Navigator::window(Calculator calculator) const
 {
     ui::Form* form = windows_[static_cast<std::size_t>(calculator)];
@@ -35,13 +44,34 @@ ui::Form* Navigator::window(Calculator calculator) const
 void Navigator::show(Calculator calculator)
 {
     if (ui::Form* open = window(calculator)) {
+        if (open->isMinimized())
+            open->showNormal();
         open->raise();
         open->activateWindow();
         return;
     }
     ui::Form* form = create(calculator);
     windows_[static_cast<std::size_t>(calculator)] = form;
+    place(*form);
     form->show();
+}
+
+// The table's place where it is on the screen; on a small or scaled screen, wherever both
+// windows are seen best.
+void Navigator::place(ui::Form& calculator)
+{
+    // Every window has the same decoration: the menu's tells how large the calculator's frame
+    // will be before the window system has drawn it.
+    const QRect menuFrame = menu_.frameGeometry();
+    const QMargins frame(menu_.geometry().left() - menuFrame.left(), menu_.geometry().top() - menuFrame.top(),
+        menuFrame.right() - menu_.geometry().right(), menuFrame.bottom() - menu_.geometry().bottom());
+    const QRect calculatorFrame = calculator.geometry().marginsAdded(frame);
+    const ui::MenuAndCalculator placed = ui::placeBesideMenu(menuFrame, calculatorFrame,
+        keepClear_.translated(menu_.mapToGlobal(QPoint(0, 0))), menu_.screen()->availableGeometry());
+    if (placed.calculator != calculatorFrame)
+        calculator.move(placed.calculator.topLeft());
+    if (placed.menu != menuFrame)
+        menu_.move(placed.menu.topLeft());
 }
 
 void Navigator::close(Calculator calculator)

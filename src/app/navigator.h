@@ -6,6 +6,7 @@
 #include "ui/form.h"
 
 #include <QPointer>
+#include <QRect>
 
 #include <array>
 
@@ -17,7 +18,12 @@ enum class Calculator { SettlingVelocity, FeretDiameter, SphereDivision };
 // but which windows are open.
 class Navigator {
 public:
-    // Creates the window with its initial texts if it is not open, else brings it forward.
+    // The calculators open beside the menu and never over keepClear, the part of the menu's
+    // client area with its options.
+    Navigator(QWidget& menu, const QRect& keepClear);
+
+    // Creates the window with its initial texts if it is not open, else brings it forward,
+    // restored if the window system had minimised it.
     void show(Calculator calculator);
     // Closes and discards the window with all its contents, if it is open.
     void close(Calculator calculator);
@@ -25,6 +31,10 @@ public:
     ui::Form* window(Calculator calculator) const;
 
 private:
+    void place(ui::Form& calculator);
+
+    QWidget& menu_;
+    QRect keepClear_;
     std::array<QPointer<ui::Form>, 3> windows_;
 };
 

@@ -11,6 +11,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -48,11 +50,45 @@ void loadBundledFonts()
     }
 }
 
+// The font with the Japanese gothics to fall back to after its own families.
+QFont withJapaneseGothics(QFont font)
+{
+    QStringList families = font.families().isEmpty() ? QStringList{font.family()} : font.families();
+    for (const QString& family : japaneseGothics()) {
+        if (!families.contains(family, Qt::CaseInsensitive))
+            families << family;
+    }
+    font.setFamilies(families);
+    return font;
+}
+
+// Qt's own widgets, message boxes, tips and menus among them, take the fonts the system names
+// for them. Where such a font has no Japanese glyphs, Qt falls back to any face that has, and
+// on a Windows without a Japanese gothic that was the course title's brush face: each gets the
+// gothics to fall back to instead.
+void giveQtWidgetsJapaneseFallbacks()
+{
+    // The classes Qt keeps fonts for, from its platform themes.
+    static const char* const kClasses[] = {"QMessageBox", "QTipLabel", "QMenu", "QMenuBar", "QMenuItem", "QLabel",
+        "QPushButton", "QCheckBox", "QRadioButton", "QToolButton", "QStatusBar", "QAbstractItemView", "QListView",
+        "QHeaderView", "QComboMenuItem", "QComboLineEdit", "QSmallFont", "QMiniFont"};
+    const QFont application = QApplication::font();
+    std::vector<std::pair<const char*, QFont>> ownFonts;
+    for (const char* name : kClasses) {
+        if (QApplication::font(name) != application)
+            ownFonts.emplace_back(name, QApplication::font(name));
+    }
+    QApplication::setFont(withJapaneseGothics(application)); // forgets the classes' fonts
+    for (const auto& [name, font] : ownFonts)
+        QApplication::setFont(withJapaneseGothics(font), name);
+}
+
 } // namespace
 
 void installFontSubstitutes()
 {
     loadBundledFonts();
+    giveQtWidgetsJapaneseFallbacks();
     // Fonts with the Japanese charset fall back to the Japanese gothics anyway (toQFont),
     // so each list names only what stands in for that face in particular.
     QFont::insertSubstitutions("ＭＳ Ｐゴシック", {"MS PGothic", "IPAPGothic", "Noto Sans CJK JP"});

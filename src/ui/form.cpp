@@ -3,6 +3,8 @@
 
 #include "ui/form.h"
 
+#include "ui/contrast.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/qt_conversions.h"
 #include "ui/result_label.h"
@@ -15,8 +17,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -45,15 +45,6 @@ void setColor(QWidget* widget, QPalette::ColorRole role, QColor color)
     widget->setPalette(palette);
 }
 
-// The whole face of an option is the control, not only its circle and caption.
-class OptionButton : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-};
-
 // A described label shows a result; the other labels are captions.
 QWidget* createControl(const Control& c, bool described, QWidget* parent)
 {
@@ -68,8 +59,8 @@ QWidget* createControl(const Control& c, bool described, QWidget* parent)
         widget = label;
         break;
     }
-    case Kind::TextBox: widget = new QLineEdit(caption, parent); break;
-    case Kind::CommandButton: widget = new QPushButton(caption, parent); break;
+    case Kind::TextBox: widget = new FieldEdit(caption, parent); break;
+    case Kind::CommandButton: widget = new CommandButton(caption, parent); break;
     case Kind::OptionButton: {
         // Drawn on a button face of its own, readable on the black window.
         auto* option = new OptionButton(caption, parent);
@@ -91,9 +82,14 @@ QWidget* createControl(const Control& c, bool described, QWidget* parent)
     }
     }
     widget->setFont(toQFont(c.font));
-    if (c.background)
-        setColor(widget, c.kind == Kind::RichTextBox ? QPalette::Base : QPalette::Window, toQColor(*c.background));
+    if (c.background) {
+        const QPalette::ColorRole role = c.kind == Kind::RichTextBox ? QPalette::Base : QPalette::Window;
+        widget->setPalette(readableOn(widget->palette(), role, toQColor(*c.background)));
+    }
     widget->setGeometry(toQRect(c.rect));
+    // The system's font may be too large for a caption in a rectangle the table fixes.
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        shrinkToFit(button);
     return widget;
 }
 
@@ -127,8 +123,10 @@ Form::Form(const FormLayout& layout)
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.caption));
     setAttribute(Qt::WA_DeleteOnClose);
-    // A title bar with a close box, no minimize or maximize button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A title bar with a close box, no minimize or maximize button, and on Windows a thin
+    // frame that offers no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+        | Qt::MSWindowsFixedSizeDialogHint);
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, Qt::black);
 
