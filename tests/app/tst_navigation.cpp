@@ -3,13 +3,17 @@
 
 #include "app/application.h"
 #include "app/menu_window.h"
+#include "calc/calculator_window.h"
 #include "calc/feret/feret_window.h"
 #include "support/gui_test_support.h"
+#include "ui/placement.h"
+#include "ui/qt_conversions.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -60,7 +64,12 @@ private slots:
     void reopenedCalculatorStartsAfresh_data();
     void reopenedCalculatorStartsAfresh();
     void reopenedFeretHasAnEmptyLog();
+    void choosingAnOpenCalculatorKeepsItsContents_data();
     void choosingAnOpenCalculatorKeepsItsContents();
+    void windowsStayOnTheScreen_data();
+    void windowsStayOnTheScreen();
+    void calculatorPlacedBesideTheMenu_data();
+    void calculatorPlacedBesideTheMenu();
     void closeBoxClosesLikeTheMenu();
     void optionFaceIsClickableToItsEnd();
     void switchingDuringARunAbandonsIt();
@@ -179,14 +188,113 @@ void TestNavigation::reopenedFeretHasAnEmptyLog()
     QCOMPARE(feretWindow()->logText(feret::kResults), "");
 }
 
+void TestNavigation::choosingAnOpenCalculatorKeepsItsContents_data()
+{
+    QTest::addColumn<bool>("minimised");
+    QTest::addRow("in front") << false;
+    QTest::addRow("minimised by the window manager") << true;
+}
+
 void TestNavigation::choosingAnOpenCalculatorKeepsItsContents()
 {
+    QFETCH(bool, minimised);
     click(app::kFeretDiameterOption);
     ui::Form* window = feretWindow();
     testing::typeInto(*window, feret::kTrialCount, "12");
+    if (minimised) {
+        window->showMinimized();
+        QTRY_VERIFY(window->isMinimized());
+    }
     click(app::kFeretDiameterOption);
     QCOMPARE(feretWindow(), window);
     QCOMPARE(window->text(feret::kTrialCount), "12");
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isMinimized());
+}
+
+void TestNavigation::windowsStayOnTheScreen_data()
+{
+    QTest::addColumn<QString>("option"); // empty: the menu alone, as the program starts
+    QTest::newRow("menu") << "";
+    for (const char* option : {"Option1", "Option2", "Option3"})
+        QTest::newRow(option) << option;
+}
+
+// Whatever the screen: each frame is on it, or, where larger, starts at its top-left edge;
+// the calculator covers none of the menu's choices; and where the tables' places are on
+// the screen, the windows stand there.
+void TestNavigation::windowsStayOnTheScreen()
+{
+    QFETCH(QString, option);
+    if (!option.isEmpty())
+        click(option.toStdString().c_str());
+    const QRect available = menu_->screen()->availableGeometry();
+    const auto onScreen = [&](const QRect& frame) {
+        const bool across = frame.width() <= available.width()
+            ? frame.left() >= available.left() && frame.right() <= available.right()
+            : frame.left() == available.left();
+        const bool down = frame.height() <= available.height()
+            ? frame.top() >= available.top() && frame.bottom() <= available.bottom()
+            : frame.top() == available.top();
+        return across && down;
+    };
+    QList<ui::Form*> windows{menu_};
+    for (auto calculator :
+        {app::Calculator::SettlingVelocity, app::Calculator::FeretDiameter, app::Calculator::SphereDivision}) {
+        if (ui::Form* window = menu_->navigator().window(calculator))
+            windows << window;
+    }
+    QCOMPARE(windows.size(), option.isEmpty() ? 1 : 2);
+    bool tablesFit = true;
+    for (const ui::Form* window : windows) {
+        QVERIFY2(onScreen(window->frameGeometry()), qPrintable(window->objectName()));
+        const QRect tableFrame = window->frameGeometry().translated(
+            ui::toQRect(window == menu_ ? app::Form2.client : calc::kCalculatorClient).topLeft() - window->pos());
+        tablesFit = tablesFit && available.contains(tableFrame);
+    }
+    if (windows.size() == 2) {
+        QRect choices;
+        for (auto name :
+            {app::kSettlingVelocityOption, app::kFeretDiameterOption, app::kSphereDivisionOption, app::kEnd})
+            choices |= QRect(menu_->control(name)->mapToGlobal(QPoint(0, 0)), menu_->control(name)->size());
+        QVERIFY(!windows[1]->frameGeometry().intersects(choices));
+    }
+    if (tablesFit) {
+        QCOMPARE(menu_->geometry(), ui::toQRect(app::Form2.client));
+        QCOMPARE(
+            windows.last()->geometry(), ui::toQRect(windows.size() == 2 ? calc::kCalculatorClient : app::Form2.client));
+    }
+}
+
+void TestNavigation::calculatorPlacedBesideTheMenu_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("menu"); // where the menu's frame is
+    QTest::addColumn<QPoint>("placedMenu");
+    QTest::addColumn<QPoint>("placedCalculator");
+    // Frames of 204x430 and 404x430; the calculator's own place is (333, 40).
+    // clang-format off
+    QTest::addRow("its own place") << QRect(0, 0, 1920, 1040) << QPoint(133, 40) << QPoint(133, 40) << QPoint(333, 40);
+    QTest::addRow("menu moved away, own place free") << QRect(0, 0, 1920, 1040) << QPoint(1600, 40) << QPoint(1600, 40) << QPoint(333, 40);
+    QTest::addRow("menu moved onto its place") << QRect(0, 0, 1920, 1040) << QPoint(400, 40) << QPoint(400, 40) << QPoint(604, 40);
+    QTest::addRow("past the right and bottom edges") << QRect(0, 0, 683, 360) << QPoint(133, 40) << QPoint(75, 0) << QPoint(279, 0);
+    QTest::addRow("below a top panel") << QRect(0, 60, 683, 700) << QPoint(133, 40) << QPoint(75, 60) << QPoint(279, 60);
+    QTest::addRow("second screen to the left") << QRect(-800, 0, 800, 600) << QPoint(-700, 40) << QPoint(-700, 40) << QPoint(-496, 40);
+    QTest::addRow("too narrow for both") << QRect(0, 0, 500, 800) << QPoint(133, 40) << QPoint(133, 40) << QPoint(286, 40);
+    // clang-format on
+}
+
+void TestNavigation::calculatorPlacedBesideTheMenu()
+{
+    QFETCH(QRect, available);
+    QFETCH(QPoint, menu);
+    QFETCH(QPoint, placedMenu);
+    QFETCH(QPoint, placedCalculator);
+    const QRect menuFrame(menu, QSize(204, 430));
+    const QRect choices = QRect(48, 88, 105, 205).translated(menu); // the options and 終了
+    const auto [newMenu, calculator] = ui::placeBesideMenu(menuFrame, {{333, 40}, QSize(404, 430)}, choices, available);
+    QCOMPARE(newMenu, QRect(placedMenu, menuFrame.size()));
+    QCOMPARE(calculator, QRect(placedCalculator, QSize(404, 430)));
 }
 
 void TestNavigation::closeBoxClosesLikeTheMenu()

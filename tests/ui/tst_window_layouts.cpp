@@ -8,19 +8,30 @@
 #include "calc/sphere/sphere_window.h"
 #include "scenes.h"
 #include "support/gui_test_support.h"
+#include "ui/contrast.h"
 #include "ui/qt_conversions.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QFontDatabase>
+#include <QGlyphRun>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRawFont>
+#include <QStyle>
 #include <QTest>
+#include <QTextLayout>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 Q_DECLARE_METATYPE(const ui::FormLayout*)
 
@@ -60,6 +71,49 @@ int neededHeight(const QWidget* widget, const QString& caption)
     return metrics.height();
 }
 
+// Puts back the application's font and palette, the fonts Qt keeps for its own widgets too.
+class AppearanceGuard {
+public:
+    AppearanceGuard()
+    {
+        for (const char* name : kClasses)
+            classFonts_.emplace_back(name, QApplication::font(name));
+    }
+    ~AppearanceGuard()
+    {
+        QApplication::setPalette(palette_);
+        QApplication::setFont(font_);
+        for (const auto& [name, font] : classFonts_)
+            QApplication::setFont(font, name);
+    }
+
+private:
+    static constexpr const char* kClasses[] = {"QMessageBox", "QTipLabel", "QMenu"};
+    QPalette palette_ = QApplication::palette();
+    QFont font_ = QApplication::font();
+    std::vector<std::pair<const char*, QFont>> classFonts_;
+};
+
+QPalette darkPalette()
+{
+    QPalette dark(QColor(0xee, 0xee, 0xec), QColor(0x35, 0x35, 0x35)); // Adwaita's dark, roughly
+    dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xec));
+    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    return dark;
+}
+
+QPalette highContrastPalette()
+{
+    QPalette contrast(Qt::white, Qt::black);
+    contrast.setColor(QPalette::Base, Qt::black);
+    contrast.setColor(QPalette::Text, Qt::white);
+    contrast.setColor(QPalette::Highlight, Qt::yellow);
+    contrast.setColor(QPalette::HighlightedText, Qt::black);
+    return contrast;
+}
+
 } // namespace
 
 class TestWindowLayouts : public QObject {
@@ -73,10 +127,16 @@ private slots:
     void controlsSitWhereTheTableSays_data() { windowMatchesItsTable_data(); }
     void controlsSitWhereTheTableSays();
     void screenshotsShowWindowsAsTheirTables();
-    void everyCaptionFitsAndRenders_data() { windowMatchesItsTable_data(); }
+    void everyCaptionFitsAndRenders_data();
     void everyCaptionFitsAndRenders();
     void controlsLookAsTheTableSays_data() { windowMatchesItsTable_data(); }
     void controlsLookAsTheTableSays();
+    void fixedColoursStayReadable_data();
+    void fixedColoursStayReadable();
+    void contrastIsMeasuredAsWcagDoes_data();
+    void contrastIsMeasuredAsWcagDoes();
+    void qtWidgetsDrawKanjiInAGothic_data();
+    void qtWidgetsDrawKanjiInAGothic();
     void lookAlikeCharactersAreTheRightOnes_data();
     void lookAlikeCharactersAreTheRightOnes();
     void tabOrderFollowsTheTable_data() { windowMatchesItsTable_data(); }
@@ -178,10 +238,33 @@ void TestWindowLayouts::screenshotsShowWindowsAsTheirTables()
     QCOMPARE(drawn, QStringList({"Form2", "Form1", "Form2", "Form3", "Form2", "Form4"}));
 }
 
+void TestWindowLayouts::everyCaptionFitsAndRenders_data()
+{
+    QTest::addColumn<const ui::FormLayout*>("layout");
+    QTest::addColumn<WindowFactory>("create");
+    QTest::addColumn<double>("systemPoints"); // 0: the system's font as it is
+    const WindowFactory menu = [] { return new app::Menu; };
+    const std::pair<const char*, std::pair<const ui::FormLayout*, WindowFactory>> windows[]
+        = {{"Form2 menu", {&app::Form2, menu}}, {"Form1 Feret diameter", {&feret::Form1, feret::createForm1}},
+            {"Form3 settling velocity", {&settling::Form3, settling::createForm3}},
+            {"Form4 sphere division", {&sphere::Form4, sphere::createForm4}}};
+    // A desktop's interface font may be larger and wider than Qt's own: GNOME's is 11 pt.
+    for (const auto& [name, window] : windows) {
+        for (const double points : {0.0, 11.0, 12.0}) {
+            QTest::addRow("%s, %s", name, points > 0 ? qPrintable(QString("DejaVu Sans %1 pt").arg(points)) : "system")
+                << window.first << window.second << points;
+        }
+    }
+}
+
 void TestWindowLayouts::everyCaptionFitsAndRenders()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
+    QFETCH(double, systemPoints);
+    const AppearanceGuard guard;
+    if (systemPoints > 0)
+        QApplication::setFont(QFont("DejaVu Sans", int(systemPoints)));
     const testing::Owned form(create());
 
     for (const ui::Control& c : layout->controls) {
@@ -224,6 +307,110 @@ void TestWindowLayouts::controlsLookAsTheTableSays()
             const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
             QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, horizontal[int(c.align)]);
         }
+    }
+}
+
+void TestWindowLayouts::fixedColoursStayReadable_data()
+{
+    QTest::addColumn<const ui::FormLayout*>("layout");
+    QTest::addColumn<WindowFactory>("create");
+    QTest::addColumn<QPalette>("system");
+    const std::pair<const char*, QPalette> palettes[] = {{"light", QApplication::style()->standardPalette()},
+        {"dark", darkPalette()}, {"high contrast", highContrastPalette()}};
+    const WindowFactory menu = [] { return new app::Menu; };
+    const std::pair<const char*, std::pair<const ui::FormLayout*, WindowFactory>> windows[]
+        = {{"Form2", {&app::Form2, menu}}, {"Form1", {&feret::Form1, feret::createForm1}},
+            {"Form3", {&settling::Form3, settling::createForm3}}, {"Form4", {&sphere::Form4, sphere::createForm4}}};
+    for (const auto& [name, window] : windows) {
+        for (const auto& [paletteName, palette] : palettes)
+            QTest::addRow("%s, %s theme", name, paletteName) << window.first << window.second << palette;
+    }
+}
+
+// Where the table fixes a colour, the text on it stays readable (WCAG AA, 4.5:1) whatever the
+// system's palette: captions on the black window, the log's text and selection on its grey.
+void TestWindowLayouts::fixedColoursStayReadable()
+{
+    QFETCH(const ui::FormLayout*, layout);
+    QFETCH(WindowFactory, create);
+    QFETCH(QPalette, system);
+    const AppearanceGuard guard;
+    QApplication::setPalette(system);
+    const testing::Owned form(create());
+
+    // Text needs 4.5:1; a selection, as any other mark that is not text, 3:1.
+    const auto verifyReadable = [](const QString& what, const QColor& text, const QColor& ground, double least = 4.5) {
+        QVERIFY2(ui::contrastRatio(text, ground) >= least,
+            qPrintable(QString("%1: %2 on %3").arg(what, text.name(), ground.name())));
+    };
+    for (const ui::Control& c : layout->controls) {
+        const QPalette colours = form->control(c.name)->palette();
+        if (c.kind == ui::Kind::Label)
+            verifyReadable(nameOf(c), colours.color(QPalette::WindowText), form->palette().color(QPalette::Window));
+        if (!c.background)
+            continue;
+        const QPalette::ColorRole ground = c.kind == ui::Kind::RichTextBox ? QPalette::Base : QPalette::Window;
+        const QPalette::ColorRole text = c.kind == ui::Kind::RichTextBox ? QPalette::Text : QPalette::WindowText;
+        QCOMPARE(colours.color(ground), QColor(c.background->red, c.background->green, c.background->blue));
+        verifyReadable(nameOf(c), colours.color(text), colours.color(ground));
+        verifyReadable(
+            nameOf(c) + " selected", colours.color(QPalette::HighlightedText), colours.color(QPalette::Highlight));
+        verifyReadable(nameOf(c) + " selection", colours.color(QPalette::Highlight), colours.color(ground), 3);
+    }
+}
+
+void TestWindowLayouts::contrastIsMeasuredAsWcagDoes_data()
+{
+    QTest::addColumn<QColor>("first");
+    QTest::addColumn<QColor>("second");
+    QTest::addColumn<double>("ratio");
+    // clang-format off
+    QTest::addRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::addRow("either order") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+    QTest::addRow("no contrast") << QColor(0x77, 0x77, 0x77) << QColor(0x77, 0x77, 0x77) << 1.0;
+    QTest::addRow("#777 on white, just short of AA") << QColor(0x77, 0x77, 0x77) << QColor(Qt::white) << 4.48;
+    QTest::addRow("pure red on white") << QColor(Qt::red) << QColor(Qt::white) << 4.0;
+    QTest::addRow("the log's grey under white text") << QColor(Qt::white) << QColor(224, 224, 224) << 1.32;
+    // clang-format on
+}
+
+void TestWindowLayouts::contrastIsMeasuredAsWcagDoes()
+{
+    QFETCH(QColor, first);
+    QFETCH(QColor, second);
+    QFETCH(double, ratio);
+    QCOMPARE(std::round(ui::contrastRatio(first, second) * 100) / 100, ratio);
+}
+
+void TestWindowLayouts::qtWidgetsDrawKanjiInAGothic_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::newRow("message box") << "message box";
+    QTest::newRow("tip") << "tip";
+    QTest::newRow("context menu") << "context menu";
+}
+
+// Qt's own widgets take the system's fonts, which may have no Japanese glyphs: their kanji
+// come from a gothic, never from the course title's brush face, and none is missing.
+void TestWindowLayouts::qtWidgetsDrawKanjiInAGothic()
+{
+    QFETCH(QString, widget);
+    QFont font = QToolTip::font();
+    if (widget == "message box") {
+        const QMessageBox box(QMessageBox::NoIcon, "化学工学概論", "値が入力されていません。");
+        font = box.findChild<QLabel*>("qt_msgbox_label")->font();
+    } else if (widget == "context menu") {
+        font = QMenu().font();
+    }
+    QTextLayout layout("値が入力されていません。コピー(&C)", font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QString family = run.rawFont().familyName();
+        QVERIFY2(!family.contains("Aoyagi", Qt::CaseInsensitive) && !family.contains("青柳"), qPrintable(family));
+        const QList<quint32> glyphs = run.glyphIndexes();
+        QVERIFY2(!glyphs.contains(0), qPrintable(family + " lacks a glyph"));
     }
 }
 
