@@ -33,17 +33,21 @@ function(add_windows_icon svg)
     add_custom_target(windows_icon DEPENDS ${CHEMENG_WINDOWS_ICON})
 endfunction()
 
-# Gives a program the icon and a version resource with its name, version and description.
+# Gives a program the icon, a version resource with its name, version and description, and its
+# application manifest.
 function(add_windows_resources target)
     set(icon_resource "")
     if(CHEMENG_WINDOWS_ICON)
         set(icon_resource "IDI_ICON1 ICON \"${CHEMENG_WINDOWS_ICON}\"")
     endif()
+    set(manifest ${PROJECT_BINARY_DIR}/windows/${target}.manifest)
+    configure_file(${PROJECT_SOURCE_DIR}/data/windows/chemeng-calc.manifest.in ${manifest} @ONLY)
     set(rc ${PROJECT_BINARY_DIR}/windows/${target}.rc)
     configure_file(${PROJECT_SOURCE_DIR}/data/windows/chemeng-calc.rc.in ${rc} @ONLY)
     target_sources(${target} PRIVATE ${rc})
+    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${manifest})
     if(CHEMENG_WINDOWS_ICON)
-        set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${CHEMENG_WINDOWS_ICON})
+        set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${CHEMENG_WINDOWS_ICON})
         add_dependencies(${target} windows_icon)
     endif()
 endfunction()

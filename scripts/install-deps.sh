@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins        # Qt Widgets and Qt Test; xcb and offscreen platforms
+    qt6-translations-l10n               # Qt's own texts (context menus, buttons) in Japanese
     fontconfig
     git clang-format reuse              # the sources' formatting and licence checks
     desktop-file-utils appstream        # check the desktop entry and the metainfo
@@ -17,6 +18,7 @@ packages=(
     fonts-ipafont-gothic                # Japanese gothic for the windows' Japanese fonts
     fonts-aoyagi-kouzan-t               # brush face for the course title
     fonts-liberation                    # serif metric-compatible with the symbols' font
+    fonts-dejavu-core                   # a wide interface font, to test captions against
     "$@"
 )
 

@@ -17,8 +17,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CHEMENG_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The Qt libraries bring fontconfig; the plugins and fonts are not linked, so nothing finds them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-aoyagi-kouzan-t, fonts-liberation")
+# The Qt libraries bring fontconfig; the plugins, translations and fonts are not linked, so
+# nothing else finds them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic, fonts-aoyagi-kouzan-t, fonts-liberation")
 
 # What Debian asks of every package besides the program: its licence and its history.
 set(debian_doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})

@@ -38,6 +38,7 @@ private slots:
     void enterPressesTheButtonThatReadsTheField();
     void fieldShowsItsStartOnceLeft_data();
     void fieldShowsItsStartOnceLeft();
+    void qtOwnTextsAreJapanese();
     void tipFollowsTheCurrentValues_data();
     void tipFollowsTheCurrentValues();
     void velocityCanBeCopiedAndIsReadOut_data();
@@ -147,6 +148,21 @@ void TestWindowAids::fieldShowsItsStartOnceLeft()
     QVERIFY(!edit->hasFocus());
     QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->text()) > edit->width(), qPrintable(edit->text()));
     QCOMPARE(edit->cursorPosition(), 0);
+}
+
+// A field's context menu, which Qt makes, speaks the program's language, whatever the desktop's.
+void TestWindowAids::qtOwnTextsAreJapanese()
+{
+    open(feret::createForm1);
+    auto* field = qobject_cast<QLineEdit*>(form_->control(feret::kLength));
+    const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << action->text().section('\t', 0, 0);
+    texts.removeAll(QString());
+    QCOMPARE(texts,
+        (QStringList{
+            "元に戻す(&U)", "やり直す(&R)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "削除", "すべてを選択"}));
 }
 
 void TestWindowAids::tipFollowsTheCurrentValues_data()
