@@ -7,14 +7,31 @@
 #include <QFontInfo>
 #include <QKeyEvent>
 
+#include <utility>
+
 namespace ui {
 
 void FieldEdit::focusOutEvent(QFocusEvent* event)
 {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason)
+        whileAway_ = Caret{text(), cursorPosition(), selectionStart(), int(selectedText().size())};
     QLineEdit::focusOutEvent(event);
     // A context menu takes focus too; its Copy and Cut act on the selection.
-    if (event->reason() != Qt::PopupFocusReason)
+    if (reason != Qt::PopupFocusReason)
         setCursorPosition(0);
+}
+
+void FieldEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    const std::optional<Caret> caret = std::exchange(whileAway_, std::nullopt);
+    if (event->reason() != Qt::ActiveWindowFocusReason || !caret || caret->text != text())
+        return;
+    if (caret->selectionLength > 0)
+        setSelection(caret->selectionStart, caret->selectionLength);
+    else
+        setCursorPosition(caret->position);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event)

@@ -7,12 +7,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <optional>
+
 // The Qt widgets that stand for the layout tables' kinds of control, where Qt's own behave
 // otherwise than students expect.
 namespace ui {
 
 // A text box. Without focus it shows its first characters: a long number scrolled to its
-// tail ("333333" of "0.5233333") reads as another number.
+// tail ("333333" of "0.5233333") reads as another number. Back from another window, editing
+// goes on where it was.
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 
@@ -20,7 +23,15 @@ public:
     using QLineEdit::QLineEdit;
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    struct Caret {
+        QString text; // what it applies to
+        int position, selectionStart, selectionLength;
+    };
+    std::optional<Caret> whileAway_;
 };
 
 // A command button that Return and keypad Enter press when it has focus, as on Windows.

@@ -38,6 +38,7 @@ private slots:
     void enterPressesTheButtonThatReadsTheField();
     void fieldShowsItsStartOnceLeft_data();
     void fieldShowsItsStartOnceLeft();
+    void editingGoesOnAfterAnotherWindow();
     void qtOwnTextsAreJapanese();
     void tipFollowsTheCurrentValues_data();
     void tipFollowsTheCurrentValues();
@@ -148,6 +149,27 @@ void TestWindowAids::fieldShowsItsStartOnceLeft()
     QVERIFY(!edit->hasFocus());
     QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->text()) > edit->width(), qPrintable(edit->text()));
     QCOMPARE(edit->cursorPosition(), 0);
+}
+
+// While another window is active the field shows its start; back in it, the student types on
+// where the cursor was.
+void TestWindowAids::editingGoesOnAfterAnotherWindow()
+{
+    open(settling::createForm3);
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    auto* field = qobject_cast<QLineEdit*>(form_->control(settling::kDiameter));
+    QTest::keyClicks(field, "0.000000000000003");
+    field->setCursorPosition(4);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(field->cursorPosition(), 0);
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    QTest::keyClicks(field, "1");
+    QCOMPARE(field->text(), "0.0010000000000003");
 }
 
 // A field's context menu, which Qt makes, speaks the program's language, whatever the desktop's.
