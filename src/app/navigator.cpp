@@ -70,8 +70,10 @@ void Navigator::place(ui::Form& calculator)
         keepClear_.translated(menu_.mapToGlobal(QPoint(0, 0))), menu_.screen()->availableGeometry());
     if (placed.calculator != calculatorFrame)
         calculator.move(placed.calculator.topLeft());
+    // The menu is shown: moved by the same step as its frame, with no guess at its margins,
+    // which some window systems report otherwise than they draw (Wine at 200 %).
     if (placed.menu != menuFrame)
-        menu_.move(placed.menu.topLeft());
+        menu_.setGeometry(menu_.geometry().translated(placed.menu.topLeft() - menuFrame.topLeft()));
 }
 
 void Navigator::close(Calculator calculator)
