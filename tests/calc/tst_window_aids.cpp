@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 
 using Factory = ui::Form* (*)();
 Q_DECLARE_METATYPE(Factory)
@@ -74,12 +75,13 @@ void TestWindowAids::enterPressesTheButtonThatReadsTheField_data()
     const Factory feret = feret::createForm1, settling = settling::createForm3, sphere = sphere::createForm4;
     // A focused button: Return and keypad Enter press it, as Space does.
     const auto name = [](ui::ControlName control) { return QString::fromStdString(control.objectName()); };
-    const std::pair<Factory, ui::ControlName> buttons[]
-        = {{feret, feret::kRun}, {feret, feret::kClearResults}, {settling, settling::kCompute},
-            {sphere, sphere::kComputeInitial}, {sphere, sphere::kDivide}, {sphere, sphere::kClearAll}};
-    for (const auto& [window, button] : buttons) {
+    const std::tuple<const char*, Factory, ui::ControlName> buttons[]
+        = {{"Feret", feret, feret::kRun}, {"Feret", feret, feret::kClearResults},
+            {"settling", settling, settling::kCompute}, {"sphere", sphere, sphere::kComputeInitial},
+            {"sphere", sphere, sphere::kDivide}, {"sphere", sphere, sphere::kClearAll}};
+    for (const auto& [windowName, window, button] : buttons) {
         for (const auto& [key, keyName] : {std::pair{Qt::Key_Return, "Return"}, std::pair{Qt::Key_Enter, "Enter"}})
-            QTest::addRow("%s on %s", keyName, qPrintable(name(button)))
+            QTest::addRow("%s on %s %s", keyName, windowName, qPrintable(name(button)))
                 << window << name(button) << name(button) << int(key);
     }
     QTest::addRow("keypad Enter in a field") << settling << "Text3"
