@@ -74,6 +74,7 @@ private slots:
     void optionFaceIsClickableToItsEnd();
     void switchingDuringARunAbandonsIt();
     void closingTheLastWindowEndsTheProgram();
+    void exitClosesEveryWindow_data();
     void exitClosesEveryWindow();
     void exitDuringARunEndsPromptly_data();
     void exitDuringARunEndsPromptly();
@@ -345,10 +346,22 @@ void TestNavigation::closingTheLastWindowEndsTheProgram()
     QCOMPARE(execWithDeadline(), 0);
 }
 
+void TestNavigation::exitClosesEveryWindow_data()
+{
+    QTest::addColumn<int>("key"); // 0: a click
+    QTest::addRow("click") << 0;
+    QTest::addRow("Return on the focused button") << int(Qt::Key_Return);
+    QTest::addRow("keypad Enter on the focused button") << int(Qt::Key_Enter);
+}
+
 void TestNavigation::exitClosesEveryWindow()
 {
+    QFETCH(int, key);
     click(app::kFeretDiameterOption);
-    click(app::kEnd);
+    if (key)
+        QTest::keyClick(menu_->control(app::kEnd), Qt::Key(key));
+    else
+        click(app::kEnd);
     QCOMPARE(visibleWindows(), QStringList());
 }
 
