@@ -19,21 +19,6 @@ double luminance(const QColor& color)
     return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
-bool isLight(const QColor& background)
-{
-    // Black or white, whichever stands out more from the background.
-    return contrastRatio(background, Qt::black) >= contrastRatio(background, Qt::white);
-}
-
-QPalette::ColorRole textRoleOn(QPalette::ColorRole backgroundRole)
-{
-    switch (backgroundRole) {
-    case QPalette::Base: return QPalette::Text;
-    case QPalette::Button: return QPalette::ButtonText;
-    default: return QPalette::WindowText;
-    }
-}
-
 } // namespace
 
 double contrastRatio(const QColor& first, const QColor& second)
@@ -46,11 +31,12 @@ QPalette readableOn(QPalette palette, QPalette::ColorRole backgroundRole, const 
 {
     // A deep blue selection on a light ground, a pale blue one on a dark ground: both far
     // from the text colour and from the background.
-    const bool light = isLight(background);
+    // Black or white text, whichever stands out more.
+    const bool light = contrastRatio(background, Qt::black) >= contrastRatio(background, Qt::white);
     const QColor text = light ? Qt::black : Qt::white;
     const QColor selection = light ? QColor(0x1c, 0x4e, 0x9c) : QColor(0x99, 0xc1, 0xf1);
     palette.setColor(backgroundRole, background);
-    palette.setColor(textRoleOn(backgroundRole), text);
+    palette.setColor(backgroundRole == QPalette::Base ? QPalette::Text : QPalette::WindowText, text);
     palette.setColor(QPalette::Highlight, selection);
     palette.setColor(QPalette::HighlightedText, light ? Qt::white : Qt::black);
     return palette;
