@@ -50,11 +50,11 @@ void loadBundledFonts()
     }
 }
 
-// The font with the Japanese gothics to fall back to after its own families.
-QFont withJapaneseGothics(QFont font)
+// The font's own families, then those of the list it does not name yet.
+QFont followedBy(QFont font, const QStringList& fallbacks)
 {
     QStringList families = font.families().isEmpty() ? QStringList{font.family()} : font.families();
-    for (const QString& family : japaneseGothics()) {
+    for (const QString& family : fallbacks) {
         if (!families.contains(family, Qt::CaseInsensitive))
             families << family;
     }
@@ -78,9 +78,9 @@ void giveQtWidgetsJapaneseFallbacks()
         if (QApplication::font(name) != application)
             ownFonts.emplace_back(name, QApplication::font(name));
     }
-    QApplication::setFont(withJapaneseGothics(application)); // forgets the classes' fonts
+    QApplication::setFont(followedBy(application, japaneseGothics())); // forgets the classes' fonts
     for (const auto& [name, font] : ownFonts)
-        QApplication::setFont(withJapaneseGothics(font), name);
+        QApplication::setFont(followedBy(font, japaneseGothics()), name);
 }
 
 } // namespace
@@ -113,12 +113,8 @@ QFont toQFont(const Font& font)
     }
     if (font.charset == Charset::Japanese)
         candidates << japaneseGothics();
-    QStringList families;
-    for (const QString& family : candidates) {
-        if (!families.contains(family, Qt::CaseInsensitive))
-            families << family;
-    }
-    result.setFamilies(families);
+    result.setFamilies({candidates.takeFirst()});
+    result = followedBy(result, candidates);
     if (font.points > 0)
         result.setPointSizeF(font.points);
     result.setItalic(font.italic);
