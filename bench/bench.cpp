@@ -6,12 +6,13 @@
 // fast the program starts and how much memory it takes. Prints a Markdown table with each
 // goal. Run it with scripts/bench.sh.
 #include "app/application.h"
+#include "app/calculators.h"
 #include "app/command_line.h"
 #include "app/menu_window.h"
 #include "calc/feret/feret.h"
 #include "calc/feret/feret_window.h"
 #include "calc/feret/uniform_source.h"
-#include "support/gui_test_support.h"
+#include "user_actions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -53,9 +54,9 @@ double nanosecondsPer(long calls, const std::function<void()>& body, int repetit
     return best;
 }
 
-testing::Owned<ui::Form> openFeret()
+automation::Owned<ui::Form> openFeret()
 {
-    testing::Owned form(feret::createForm1());
+    automation::Owned form(feret::createWindow());
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))
         qFatal("the Feret window was not shown");
@@ -100,24 +101,21 @@ double clickLatencyMilliseconds()
     return latency;
 }
 
-// One more result in a log of `lines` lines, as the handler does it: read all, write all.
+// One more result in a log of `lines` lines, as the handler adds it, or by rewriting the
+// whole text as a plain replace would.
 double appendMilliseconds(long lines, bool plainReplace)
 {
     auto form = openFeret();
-    std::string log;
-    for (long i = 0; i < lines; ++i)
-        log += "4.4563384\r\n";
-    form->setLogText(feret::kResults, log);
     auto* edit = qobject_cast<QPlainTextEdit*>(form->control(feret::kResults));
+    edit->setPlainText(QString("4.4563384\n").repeated(lines));
     double best = 1e300;
     for (int r = 0; r < 5; ++r) {
         QElapsedTimer timer;
         timer.start();
         if (plainReplace)
-            edit->setPlainText(
-                QString::fromStdString(form->logText(feret::kResults) + "4.4598882\r\n").replace("\r\n", "\n"));
+            edit->setPlainText(edit->toPlainText() + "4.4598882\n");
         else
-            form->setLogText(feret::kResults, form->logText(feret::kResults) + "4.4598882\r\n");
+            form->appendLine(feret::kResults, "4.4598882");
         QCoreApplication::processEvents(); // the repaint is part of the cost
         best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
     }
@@ -220,9 +218,8 @@ int openEveryWindow(int argc, char* argv[])
     menu->show();
     if (!QTest::qWaitForWindowExposed(menu))
         return 1;
-    for (const ui::ControlName option :
-        {app::kSettlingVelocityOption, app::kFeretDiameterOption, app::kSphereDivisionOption}) {
-        qobject_cast<QAbstractButton*>(menu->control(option))->click();
+    for (const app::Calculator& calculator : app::kCalculators) {
+        qobject_cast<QAbstractButton*>(menu->control(calculator.option.name))->click();
         QTest::qWait(50);
     }
     std::printf("%.1f\n", peakMebibytes());

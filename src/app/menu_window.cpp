@@ -8,6 +8,9 @@
 #include <QCloseEvent>
 #include <QScreen>
 
+#include <array>
+#include <utility>
+
 namespace app {
 namespace {
 
@@ -17,55 +20,39 @@ using ui::Align;
 constexpr ui::Font kTitle{"HGP行書体", 21.75};
 constexpr ui::Font kSubtitle{"ＭＳ ゴシック", 12};
 
-// clang-format off
-constexpr ui::Control kControls[] = {
-    // name     kind           caption             {left  top  width height}  font, align
-    {"Label1",                Label,         "化学工学概論",      {120,  120, 2775, 495}, kTitle,    Align::Center},
-    {"Label2",                Label,         "数値計算プログラム", {120,  720, 2775, 375}, kSubtitle, Align::Center},
-    {kEnd,                    CommandButton, "終了",              {720, 3840, 1575, 495}},
-    {kSettlingVelocityOption, OptionButton,  "沈降速度計算",      {720, 1320, 1575, 495}},
-    {kFeretDiameterOption,    OptionButton,  "定方向径計算",      {720, 1920, 1575, 495}},
-    {kSphereDivisionOption,   OptionButton,  "球の分割",          {720, 2520, 1575, 495}},
+// The title, the subtitle and 終了, then each calculator's option.
+constexpr ui::Control kFixedControls[] = {
+    // clang-format off
+    // name    kind           caption              {left  top  width height}  font, align
+    {"Label1", Label,         "化学工学概論",       {120,  120, 2775, 495}, kTitle,    Align::Center},
+    {"Label2", Label,         "数値計算プログラム", {120,  720, 2775, 375}, kSubtitle, Align::Center},
+    {kEnd,     CommandButton, "終了",               {720, 3840, 1575, 495}},
+    // clang-format on
 };
-// clang-format on
 
-// The first option closes before it shows; the other two show before they close.
-void openSettlingVelocity(Navigator& nav)
+template <std::size_t... Fixed, std::size_t... Option>
+constexpr auto withOptions(std::index_sequence<Fixed...>, std::index_sequence<Option...>)
 {
-    nav.close(Calculator::FeretDiameter);
-    nav.close(Calculator::SphereDivision);
-    nav.show(Calculator::SettlingVelocity);
+    return std::array{kFixedControls[Fixed]..., kCalculators[Option].option...};
 }
-
-void openFeretDiameter(Navigator& nav)
-{
-    nav.show(Calculator::FeretDiameter);
-    nav.close(Calculator::SettlingVelocity);
-    nav.close(Calculator::SphereDivision);
-}
-
-void openSphereDivision(Navigator& nav)
-{
-    nav.show(Calculator::SphereDivision);
-    nav.close(Calculator::FeretDiameter);
-    nav.close(Calculator::SettlingVelocity);
-}
+constexpr auto kControls = withOptions(
+    std::make_index_sequence<std::size(kFixedControls)>(), std::make_index_sequence<std::size(kCalculators)>());
 
 // Where the options and 終了 are, which no calculator may cover.
 QRect choicesArea(const ui::Form& menu)
 {
-    QRect area;
-    for (const ui::ControlName name : {kSettlingVelocityOption, kFeretDiameterOption, kSphereDivisionOption, kEnd})
-        area |= menu.control(name)->geometry();
+    QRect area = menu.control(kEnd)->geometry();
+    for (const Calculator& calculator : kCalculators)
+        area |= menu.control(calculator.option.name)->geometry();
     return area;
 }
 
 } // namespace
 
-const ui::FormLayout Form2{"Form2", "Form2", {1995, 1005, 3000, 6000}, kControls};
+const ui::FormLayout kMenuWindow{"Form2", "Form2", {1995, 1005, 3000, 6000}, kControls};
 
 Menu::Menu()
-    : ui::Form(Form2),
+    : ui::Form(kMenuWindow),
       navigator_(*this, choicesArea(*this))
 {
     // Its table's place, unless that reaches past the screen, as on a small or scaled one.
@@ -73,9 +60,8 @@ Menu::Menu()
     const QRect onScreen = ui::fitInto(geometry(), screen()->availableGeometry());
     if (onScreen != geometry())
         move(onScreen.topLeft());
-    onClick(kSettlingVelocityOption, [this] { openSettlingVelocity(navigator_); });
-    onClick(kFeretDiameterOption, [this] { openFeretDiameter(navigator_); });
-    onClick(kSphereDivisionOption, [this] { openSphereDivision(navigator_); });
+    for (const Calculator& calculator : kCalculators)
+        onClick(calculator.option.name, [this, &calculator] { navigator_.open(calculator); });
     onClick(kEnd, [] { end(); });
 }
 

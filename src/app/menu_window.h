@@ -9,14 +9,11 @@
 
 namespace app {
 
-// The menu's controls the handlers and the tests reach, named by what they do. The strings
-// are the object names of the window's table.
-inline constexpr ui::ControlName kSettlingVelocityOption{"Option1"};
-inline constexpr ui::ControlName kFeretDiameterOption{"Option2"};
-inline constexpr ui::ControlName kSphereDivisionOption{"Option3"};
+// The menu's button that ends the program, besides its options (calculators.h). The string is
+// its object name in the window's table.
 inline constexpr ui::ControlName kEnd{"Command3"}; // 終了
 
-extern const ui::FormLayout Form2;
+extern const ui::FormLayout kMenuWindow;
 
 // The menu window, with the navigator its options drive.
 class Menu : public ui::Form {

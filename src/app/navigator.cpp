@@ -3,30 +3,28 @@
 
 #include "app/navigator.h"
 
-#include "calc/feret/feret_window.h"
-#include "calc/settling/settling_window.h"
-#include "calc/sphere/sphere_window.h"
-
 #include "ui/placement.h"
 
 #include <QApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace app {
 namespace {
 
-ui::Form* create(Calculator calculator)
-{
-    switch (calculator) {
-    case Calculator::SettlingVelocity: return settling::createForm3();
-    case Calculator::FeretDiameter: return feret::createForm1();
-    case Calculator::SphereDivision: return sphere::createForm4();
-    }
-    Q_UNREACHABLE();
-    return nullptr;
-}
+std::size_t indexOf(const Calculator& calculator) { return static_cast<std::size_t>(&calculator - kCalculators); }
 
 } // namespace
+
+const Calculator& calculatorWith(const ui::FormLayout& window)
+{
+    const auto* row = std::find_if(std::begin(kCalculators), std::end(kCalculators),
+        [&window](const Calculator& calculator) { return calculator.window == &window; });
+    if (row == std::end(kCalculators))
+        qFatal("%s is no calculator's window", std::string(window.name).c_str());
+    return *row;
+}
 
 Navigator::Navigator(QWidget& menu, const QRect& keepClear)
     : menu_(menu),
@@ -34,24 +32,33 @@ Navigator::Navigator(QWidget& menu, const QRect& keepClear)
 {
 }
 
-ui::Form* Navigator::window(Calculator calculator) const
+ui::Form* Navigator::window(const ui::FormLayout& table) const
 {
-    ui::Form* form = windows_[static_cast<std::size_t>(calculator)];
+    ui::Form* form = windows_[indexOf(calculatorWith(table))];
     // A closed window lingers until Qt deletes it; it is no longer open.
     return form && !form->isClosed() ? form : nullptr;
 }
 
-void Navigator::show(Calculator calculator)
+void Navigator::open(const Calculator& chosen)
 {
-    if (ui::Form* open = window(calculator)) {
+    if (chosen.opening == Opening::CloseOthersFirst)
+        closeAllBut(chosen);
+    show(chosen);
+    if (chosen.opening == Opening::ShowFirst)
+        closeAllBut(chosen);
+}
+
+void Navigator::show(const Calculator& calculator)
+{
+    if (ui::Form* open = window(*calculator.window)) {
         if (open->isMinimized())
             open->showNormal();
         open->raise();
         open->activateWindow();
         return;
     }
-    ui::Form* form = create(calculator);
-    windows_[static_cast<std::size_t>(calculator)] = form;
+    ui::Form* form = calculator.create();
+    windows_[indexOf(calculator)] = form;
     place(*form);
     form->show();
 }
@@ -76,10 +83,13 @@ void Navigator::place(ui::Form& calculator)
         menu_.setGeometry(menu_.geometry().translated(placed.menu.topLeft() - menuFrame.topLeft()));
 }
 
-void Navigator::close(Calculator calculator)
+void Navigator::closeAllBut(const Calculator& chosen)
 {
-    if (ui::Form* open = window(calculator))
-        open->close();
+    for (const Calculator& other : kCalculators) {
+        ui::Form* open = window(*other.window);
+        if (&other != &chosen && open)
+            open->close();
+    }
 }
 
 void end()

@@ -3,16 +3,16 @@
 
 #pragma once
 
+#include "app/calculators.h"
 #include "ui/form.h"
 
 #include <QPointer>
 #include <QRect>
 
 #include <array>
+#include <iterator>
 
 namespace app {
-
-enum class Calculator { SettlingVelocity, FeretDiameter, SphereDivision };
 
 // Opens and closes the calculator windows; each exists at most once. Remembers nothing
 // but which windows are open.
@@ -22,20 +22,22 @@ public:
     // client area with its options.
     Navigator(QWidget& menu, const QRect& keepClear);
 
-    // Creates the window with its initial texts if it is not open, else brings it forward,
-    // restored if the window system had minimised it.
-    void show(Calculator calculator);
-    // Closes and discards the window with all its contents, if it is open.
-    void close(Calculator calculator);
-    // The open window of that calculator, or null.
-    ui::Form* window(Calculator calculator) const;
+    // Leaves the chosen calculator the only one open: shows it, created with its initial
+    // texts if it is not open, else brought forward and restored if the window system had
+    // minimised it; closes the others, discarding their contents, before or after as its
+    // row says.
+    void open(const Calculator& chosen);
+    // The open window of the calculator with that table, or null.
+    ui::Form* window(const ui::FormLayout& table) const;
 
 private:
+    void show(const Calculator& calculator);
+    void closeAllBut(const Calculator& chosen);
     void place(ui::Form& calculator);
 
     QWidget& menu_;
     QRect keepClear_;
-    std::array<QPointer<ui::Form>, 3> windows_;
+    std::array<QPointer<ui::Form>, std::size(kCalculators)> windows_; // in the order of kCalculators
 };
 
 // Closes every window at once and ends the program.

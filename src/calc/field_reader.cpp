@@ -3,29 +3,35 @@
 
 #include "calc/field_reader.h"
 
-namespace calc {
+namespace calculator_window {
 namespace {
 
-// Japanese sets a Latin word apart with a space ("長さ a が…"), but not kanji ("粘度が…").
-std::string sentence(std::string_view caption, std::string_view predicate)
-{
-    const bool endsLatin = !caption.empty() && static_cast<unsigned char>(caption.back()) < 0x80;
-    return std::string(caption) + (endsLatin ? " " : "") + std::string(predicate);
-}
-
-std::optional<std::string> problemWith(std::string_view caption, std::string_view text, numtext::Status status)
+std::optional<FieldProblem> problemWith(std::string_view text, numtext::Status status)
 {
     if (text.empty())
-        return sentence(caption, "が入力されていません。");
+        return FieldProblem::Empty;
     switch (status) {
     case numtext::Status::Ok: return std::nullopt;
-    case numtext::Status::NotANumber: return sentence(caption, "が数値ではありません。");
-    case numtext::Status::TooLarge: return sentence(caption, "が大きすぎます。");
+    case numtext::Status::NotANumber: return FieldProblem::NotANumber;
+    case numtext::Status::TooLarge: return FieldProblem::TooLarge;
     }
     return std::nullopt;
 }
 
 } // namespace
+
+std::string problemMessage(std::string_view displayName, FieldProblem problem)
+{
+    std::string_view predicate;
+    switch (problem) {
+    case FieldProblem::Empty: predicate = "が入力されていません。"; break;
+    case FieldProblem::NotANumber: predicate = "が数値ではありません。"; break;
+    case FieldProblem::TooLarge: predicate = "が大きすぎます。"; break;
+    }
+    // Japanese sets a Latin word apart with a space ("長さ a が…"), but not kanji ("粘度が…").
+    const bool endsLatin = !displayName.empty() && static_cast<unsigned char>(displayName.back()) < 0x80;
+    return std::string(displayName) + (endsLatin ? " " : "") + std::string(predicate);
+}
 
 FieldReader::FieldReader(const ui::Form& form, Parse parse)
     : form_(form),
@@ -33,16 +39,16 @@ FieldReader::FieldReader(const ui::Form& form, Parse parse)
 {
 }
 
-double FieldReader::operator()(ui::ControlName field, std::string_view caption)
+double FieldReader::operator()(ui::ControlName field)
 {
     const std::string text = form_.text(field);
     const numtext::Number number = parse_(text);
-    if (auto problem = problemWith(caption, text, number.status)) {
+    if (const std::optional<FieldProblem> problem = problemWith(text, number.status)) {
         if (!problem_)
-            problem_ = std::move(problem);
+            problem_ = problemMessage(form_.description(field).displayName, *problem);
         return 0.0;
     }
     return number.value;
 }
 
-} // namespace calc
+} // namespace calculator_window

@@ -10,7 +10,15 @@
 #include <string>
 #include <string_view>
 
-namespace calc {
+namespace calculator_window {
+
+// Why a field gave no number.
+enum class FieldProblem { Empty, NotANumber, TooLarge };
+inline constexpr FieldProblem kFieldProblems[]
+    = {FieldProblem::Empty, FieldProblem::NotANumber, FieldProblem::TooLarge};
+
+// The message about a field: "長さ a が数値ではありません。", for the field's display name.
+std::string problemMessage(std::string_view displayName, FieldProblem problem);
 
 // Reads a window's fields as numbers, one call per field, and keeps the message about the
 // first field that could not be read, so a handler can read everything and check once.
@@ -20,10 +28,10 @@ public:
 
     FieldReader(const ui::Form& form, Parse parse);
 
-    // The field's number, or 0 when it has a problem; caption names it in the message.
-    double operator()(ui::ControlName field, std::string_view caption);
+    // The field's number, or 0 when it has a problem; its description names it in the message.
+    double operator()(ui::ControlName field);
 
-    // "長さ a が数値ではありません。": the first problem met, if any.
+    // The first problem met, if any.
     const std::optional<std::string>& problem() const { return problem_; }
 
 private:
@@ -32,4 +40,4 @@ private:
     std::optional<std::string> problem_;
 };
 
-} // namespace calc
+} // namespace calculator_window

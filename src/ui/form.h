@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ui/control_tips.h"
 #include "ui/layout.h"
 
 #include <QWidget>
@@ -27,11 +28,17 @@ public:
     void setText(ControlName textBox, std::string_view text);
     void setCaption(ControlName label, std::string_view caption);
 
-    // The log's whole text, every line ended by "\r\n".
+    // Adds one line at the log's end and scrolls it into view.
+    void appendLine(ControlName log, std::string_view line);
+    // The log's lines, each ended by "\r\n".
     std::string logText(ControlName log) const;
-    // Replaces the log's whole text and scrolls its end into view. When the new text only
-    // extends the old, just the extension is added, so a long log costs no more than a short one.
-    void setLogText(ControlName log, std::string_view text);
+
+    // Empties a text box, a label or a log.
+    void clear(ControlName control);
+
+    // What a handler does when it cannot calculate: empties the results it would have
+    // written, so that no old result stands beside new inputs, and shows the message.
+    void refuse(std::string_view message, std::span<const ControlName> results = {});
 
     // A line added to the control's tip about the value it shows now, such as how far that
     // value can be trusted. Writing the control again, or the user editing it, drops it.
@@ -49,6 +56,8 @@ public:
 
     // For the menu and for tests: the widget standing for a control of the table.
     QWidget* control(ControlName name) const;
+    // What the table says the control means; a control it does not describe is a mistake.
+    const Description& description(ControlName name) const;
 
     bool isClosed() const { return closed_; }
 
@@ -56,37 +65,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // A described control's tip: its fixed text, a line from the current values, a note.
-    struct Tip {
-        const Description* description;
-        std::string note;
-    };
-
     template <class Widget> Widget* find(ControlName name) const;
     void describe(const Description& description);
-    void refreshTip(QWidget* widget);
-    void refreshLiveTips();
-    void dropNote(QWidget* widget);
 
     std::map<std::string, QWidget*, std::less<>> controls_;
-    std::map<QWidget*, Tip> tips_;
-    // The logs' texts as handlers see them, so reading one does not walk its whole document.
-    std::map<QWidget*, std::string> logs_;
+    ControlTips tips_{*this};
     bool closed_ = false;
 };
-
-// A button of a window's table and what clicking it does. A handler that yields to the
-// window system can be started again while it runs, each run inside the yield of the one
-// before. mostRuns bounds how deep they nest: while that many runs are under way the button
-// is disabled, so clicks and Enter in the fields do nothing until one of them ends.
-// 0 for a handler that does not yield.
-struct ClickHandler {
-    ControlName button;
-    void (*run)(Form& form);
-    int mostRuns = 0;
-};
-
-// A new window with the initial texts of its table and each handler connected to its button.
-Form* createForm(const FormLayout& layout, std::span<const ClickHandler> handlers);
 
 } // namespace ui

@@ -44,6 +44,7 @@ struct ControlName {
     std::string_view name;
     int index = -1;
 
+    constexpr ControlName() = default; // for tables of tests
     constexpr ControlName(const char* n)
         : name(n)
     {
@@ -79,6 +80,7 @@ class Form;
 // selected and copied, and is read out as its name followed by what it shows.
 struct Description {
     ControlName name;
+    std::string_view displayName;      // a field as messages name it: "紛体直径" (empty for a result)
     std::string_view accessibleName;   // "紛体直径 (μm)"
     std::string_view toolTip;          // what it means, with its unit
     std::string_view enterClicks = {}; // a text box: the button that Enter in it presses

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/application.h"
+#include "app/calculators.h"
 #include "app/menu_window.h"
-#include "calc/feret/feret_window.h"
-#include "support/gui_test_support.h"
+#include "support/message_box_watcher.h"
 #include "ui/placement.h"
+#include "ui/qt_conversions.h"
+#include "user_actions.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,11 +17,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <utility>
 
-Q_DECLARE_METATYPE(app::Calculator)
+using app::kCalculators;
 
 namespace {
+
+QString nameOf(const ui::FormLayout& window) { return ui::toQString(window.name); }
+QString nameOf(std::size_t calculator) { return nameOf(*kCalculators[calculator].window); }
 
 // The names of the program's windows a user can see, sorted.
 QStringList visibleWindows()
@@ -46,6 +52,27 @@ int execWithDeadline()
     return QApplication::exec();
 }
 
+// Calls back whenever one of the program's windows is shown.
+class ShowWatcher : public QObject {
+public:
+    explicit ShowWatcher(std::function<void()> shown)
+        : shown_(std::move(shown))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<ui::Form*>(watched))
+            shown_();
+        return false;
+    }
+
+private:
+    std::function<void()> shown_;
+};
+
 } // namespace
 
 class TestNavigation : public QObject {
@@ -62,6 +89,8 @@ private slots:
     void reopenedCalculatorStartsAfresh_data();
     void reopenedCalculatorStartsAfresh();
     void reopenedFeretHasAnEmptyLog();
+    void othersCloseBeforeOrAfterTheChosenShows_data();
+    void othersCloseBeforeOrAfterTheChosenShows();
     void choosingAnOpenCalculatorKeepsItsContents_data();
     void choosingAnOpenCalculatorKeepsItsContents();
     void windowsStayOnTheScreen_data();
@@ -77,12 +106,24 @@ private slots:
     void exitDuringARunEndsPromptly();
 
 private:
-    void click(ui::ControlName option) { testing::click(*menu_, option); }
-    ui::Form* feretWindow() { return menu_->navigator().window(app::Calculator::FeretDiameter); }
+    void click(ui::ControlName option) { automation::click(*menu_, option); }
+    void choose(std::size_t calculator) { click(kCalculators[calculator].option.name); }
+    ui::Form* window(std::size_t calculator) { return menu_->navigator().window(*kCalculators[calculator].window); }
+    ui::Form* feretWindow() { return menu_->navigator().window(feret::kWindow); }
+    ui::Form* openCalculator();
 
     QPointer<app::Menu> menu_;
     testing::MessageBoxWatcher messages_;
 };
+
+ui::Form* TestNavigation::openCalculator()
+{
+    for (std::size_t calculator = 0; calculator < std::size(kCalculators); ++calculator) {
+        if (ui::Form* open = window(calculator))
+            return open;
+    }
+    return nullptr;
+}
 
 void TestNavigation::init()
 {
@@ -100,83 +141,100 @@ void TestNavigation::cleanup()
 
 void TestNavigation::startsWithTheMenuAlone()
 {
-    QCOMPARE(visibleWindows(), QStringList{"Form2"});
+    QCOMPARE(visibleWindows(), QStringList{nameOf(app::kMenuWindow)});
     QCOMPARE(menu_->windowTitle(), "Form2");
-    for (const ui::ControlName option :
-        {app::kSettlingVelocityOption, app::kFeretDiameterOption, app::kSphereDivisionOption})
-        QVERIFY(!qobject_cast<QRadioButton*>(menu_->control(option))->isChecked());
+    for (const app::Calculator& calculator : kCalculators)
+        QVERIFY(!qobject_cast<QRadioButton*>(menu_->control(calculator.option.name))->isChecked());
     QCOMPARE(menu_->focusWidget(), menu_->control(app::kEnd));
 }
 
 void TestNavigation::optionsLeaveOnlyTheChosenCalculator_data()
 {
-    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QList<std::size_t>>("choices"); // rows of kCalculators, in the order clicked
     QTest::addColumn<QStringList>("windows");
 
-    // clang-format off
-    const std::pair<QString, QString> calculators[] = {{"Option1", "Form3"}, {"Option2", "Form1"}, {"Option3", "Form4"}};
-    for (const auto& [first, firstWindow] : calculators) {
-        QTest::addRow("%s", qPrintable(first)) << QStringList{first} << QStringList{firstWindow, "Form2"};
-        for (const auto& [second, secondWindow] : calculators) {
-            QTest::addRow("%s then %s", qPrintable(first), qPrintable(second))
-                << QStringList{first, second} << QStringList{secondWindow, "Form2"};
+    const QString menu = nameOf(app::kMenuWindow);
+    for (std::size_t first = 0; first < std::size(kCalculators); ++first) {
+        const std::string firstOption = kCalculators[first].option.name.objectName();
+        QTest::addRow("%s", firstOption.c_str()) << QList{first} << QStringList{nameOf(first), menu};
+        for (std::size_t second = 0; second < std::size(kCalculators); ++second) {
+            QTest::addRow("%s then %s", firstOption.c_str(), kCalculators[second].option.name.objectName().c_str())
+                << QList{first, second} << QStringList{nameOf(second), menu};
         }
     }
-    QTest::addRow("round trip") << QStringList{"Option2", "Option1", "Option3", "Option2"} << QStringList{"Form1", "Form2"};
-    // clang-format on
+    QTest::addRow("round trip") << QList<std::size_t>{1, 0, 2, 1} << QStringList{nameOf(1), menu};
 }
 
 void TestNavigation::optionsLeaveOnlyTheChosenCalculator()
 {
-    QFETCH(QStringList, options);
+    QFETCH(QList<std::size_t>, choices);
     QFETCH(QStringList, windows);
-    for (const QString& option : options)
-        click(option.toStdString().c_str());
+    for (const std::size_t calculator : choices)
+        choose(calculator);
     windows.sort();
     QCOMPARE(visibleWindows(), windows);
 }
 
+void TestNavigation::othersCloseBeforeOrAfterTheChosenShows_data()
+{
+    QTest::addColumn<ui::ControlName>("open");
+    QTest::addColumn<ui::ControlName>("chosen");
+    QTest::addColumn<bool>("openWhileShown"); // the other window, while the chosen one is shown
+    QTest::addRow("settling velocity closes first")
+        << app::kFeretDiameterOption << app::kSettlingVelocityOption << false;
+    QTest::addRow("Feret diameter shows first") << app::kSettlingVelocityOption << app::kFeretDiameterOption << true;
+    QTest::addRow("sphere division shows first") << app::kFeretDiameterOption << app::kSphereDivisionOption << true;
+}
+
+void TestNavigation::othersCloseBeforeOrAfterTheChosenShows()
+{
+    QFETCH(ui::ControlName, open);
+    QFETCH(ui::ControlName, chosen);
+    QFETCH(bool, openWhileShown);
+    click(open);
+    const QPointer<ui::Form> other = openCalculator();
+    QList<bool> otherOpen;
+    const ShowWatcher watcher([&] { otherOpen << (other && !other->isClosed()); });
+    click(chosen);
+    QCOMPARE(otherOpen, QList<bool>{openWhileShown});
+}
+
 void TestNavigation::reopenedCalculatorStartsAfresh_data()
 {
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<app::Calculator>("calculator");
-    QTest::addColumn<QString>("field");
+    QTest::addColumn<std::size_t>("calculator");
+    QTest::addColumn<ui::ControlName>("field");
     QTest::addColumn<QString>("initialText");
-    // clang-format off
-    QTest::addRow("settling velocity") << "Option1" << app::Calculator::SettlingVelocity << "Text5" << "980";
-    QTest::addRow("Feret diameter") << "Option2" << app::Calculator::FeretDiameter << "Text1" << "5";
-    QTest::addRow("sphere division") << "Option3" << app::Calculator::SphereDivision << "Text4" << "";
-    // clang-format on
+    QTest::addRow("settling velocity") << std::size_t(0) << settling::kGravity << "980";
+    QTest::addRow("Feret diameter") << std::size_t(1) << feret::kLength << "5";
+    QTest::addRow("sphere division") << std::size_t(2) << sphere::kDivisionCount << "";
 }
 
 void TestNavigation::reopenedCalculatorStartsAfresh()
 {
-    QFETCH(QString, option);
-    QFETCH(app::Calculator, calculator);
-    QFETCH(QString, field);
+    QFETCH(std::size_t, calculator);
+    QFETCH(ui::ControlName, field);
     QFETCH(QString, initialText);
-    const std::string fieldName = field.toStdString();
 
-    click(option.toStdString().c_str());
-    QPointer<ui::Form> first = menu_->navigator().window(calculator);
-    testing::typeInto(*first, fieldName.c_str(), "7");
-    QCOMPARE(first->text(fieldName.c_str()), "7");
+    choose(calculator);
+    QPointer<ui::Form> first = window(calculator);
+    automation::typeInto(*first, field, "7");
+    QCOMPARE(first->text(field), "7");
 
-    click(option == "Option1" ? app::kFeretDiameterOption : app::kSettlingVelocityOption);
+    choose((calculator + 1) % std::size(kCalculators));
     QTRY_VERIFY(first.isNull());
-    click(option.toStdString().c_str());
+    choose(calculator);
 
-    ui::Form* second = menu_->navigator().window(calculator);
+    ui::Form* second = window(calculator);
     QVERIFY(second);
-    QCOMPARE(QString::fromStdString(second->text(fieldName.c_str())), initialText);
+    QCOMPARE(QString::fromStdString(second->text(field)), initialText);
 }
 
 void TestNavigation::reopenedFeretHasAnEmptyLog()
 {
     click(app::kFeretDiameterOption);
     QPointer<ui::Form> first = feretWindow();
-    testing::typeInto(*first, feret::kTrialCount, "3");
-    testing::click(*first, feret::kRun);
+    automation::typeInto(*first, feret::kTrialCount, "3");
+    automation::click(*first, feret::kRun);
     QVERIFY(!first->logText(feret::kResults).empty());
 
     click(app::kSphereDivisionOption);
@@ -198,7 +256,7 @@ void TestNavigation::choosingAnOpenCalculatorKeepsItsContents()
     QFETCH(bool, minimised);
     click(app::kFeretDiameterOption);
     ui::Form* window = feretWindow();
-    testing::typeInto(*window, feret::kTrialCount, "12");
+    automation::typeInto(*window, feret::kTrialCount, "12");
     if (minimised) {
         window->showMinimized();
         QTRY_VERIFY(window->isMinimized());
@@ -212,21 +270,18 @@ void TestNavigation::choosingAnOpenCalculatorKeepsItsContents()
 
 void TestNavigation::windowsStayOnTheScreen_data()
 {
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<app::Calculator>("calculator");
-    QTest::newRow("settling velocity") << "Option1" << app::Calculator::SettlingVelocity;
-    QTest::newRow("Feret diameter") << "Option2" << app::Calculator::FeretDiameter;
-    QTest::newRow("sphere division") << "Option3" << app::Calculator::SphereDivision;
+    QTest::addColumn<std::size_t>("calculator");
+    for (std::size_t calculator = 0; calculator < std::size(kCalculators); ++calculator)
+        QTest::addRow("%s", qPrintable(nameOf(calculator))) << calculator;
 }
 
 // Whatever the screen, each frame is on it or, where larger, starts at its top-left edge.
 void TestNavigation::windowsStayOnTheScreen()
 {
-    QFETCH(QString, option);
-    QFETCH(app::Calculator, calculator);
-    click(option.toStdString().c_str());
+    QFETCH(std::size_t, calculator);
+    choose(calculator);
     const QRect available = menu_->screen()->availableGeometry();
-    for (const ui::Form* window : {static_cast<ui::Form*>(menu_), menu_->navigator().window(calculator)}) {
+    for (const ui::Form* window : {static_cast<ui::Form*>(menu_), window(calculator)}) {
         const QRect frame = window->frameGeometry();
         QVERIFY2(frame.width() <= available.width()
                 ? available.left() <= frame.left() && frame.right() <= available.right()
@@ -272,7 +327,7 @@ void TestNavigation::closeBoxClosesLikeTheMenu()
 {
     click(app::kFeretDiameterOption);
     QPointer<ui::Form> window = feretWindow();
-    testing::typeInto(*window, feret::kTrialCount, "12");
+    automation::typeInto(*window, feret::kTrialCount, "12");
     QVERIFY(window->close());
     QVERIFY(!feretWindow());
     QTRY_VERIFY(window.isNull());
@@ -287,19 +342,19 @@ void TestNavigation::optionFaceIsClickableToItsEnd()
 {
     QWidget* face = menu_->control(app::kSphereDivisionOption);
     QTest::mouseClick(face, Qt::LeftButton, Qt::NoModifier, QPoint(face->width() - 2, face->height() / 2));
-    QCOMPARE(visibleWindows(), (QStringList{"Form2", "Form4"}));
+    QCOMPARE(visibleWindows(), (QStringList{nameOf(app::kMenuWindow), nameOf(sphere::kWindow)}));
 }
 
 void TestNavigation::switchingDuringARunAbandonsIt()
 {
     click(app::kFeretDiameterOption);
     QPointer<ui::Form> window = feretWindow();
-    testing::typeInto(*window, feret::kTrialCount, "1000000000");
+    automation::typeInto(*window, feret::kTrialCount, "1000000000");
     QTimer::singleShot(50, menu_, [this] { click(app::kSettlingVelocityOption); });
 
     QElapsedTimer clock;
     clock.start();
-    testing::click(*window, feret::kRun);
+    automation::click(*window, feret::kRun);
 
     QVERIFY2(clock.elapsed() < 10'000, "the run went on after its window closed");
     QVERIFY(!feretWindow());
@@ -337,8 +392,8 @@ void TestNavigation::exitDuringARunEndsPromptly()
     QFETCH(bool, byCloseBox);
     QTimer::singleShot(0, menu_, [this] {
         click(app::kFeretDiameterOption);
-        testing::typeInto(*feretWindow(), feret::kTrialCount, "1000000000");
-        testing::click(*feretWindow(), feret::kRun);
+        automation::typeInto(*feretWindow(), feret::kTrialCount, "1000000000");
+        automation::click(*feretWindow(), feret::kRun);
     });
     QTimer::singleShot(100, menu_, [this, byCloseBox] { byCloseBox ? void(menu_->close()) : click(app::kEnd); });
 

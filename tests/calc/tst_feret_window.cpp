@@ -3,6 +3,7 @@
 
 #include "calc/feret/feret_window.h"
 #include "support/window_test.h"
+#include "ui/qt_conversions.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,7 +48,7 @@ class TestFeretWindow : public testing::WindowTest {
 
 public:
     TestFeretWindow()
-        : WindowTest(feret::createForm1)
+        : WindowTest(feret::createWindow)
     {
     }
 
@@ -82,78 +83,31 @@ void TestFeretWindow::rejectedRunAppendsNothing_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("n");
     QTest::addColumn<QString>("message");
+    const QString noCount = ui::toQString(feret::message::kNoTrialCount);
+    const QString zeroTrials = ui::toQString(feret::message::kZeroTrials);
+    const QString notWhole = ui::toQString(feret::message::kTrialCountNotWhole);
 
-    QTest::addRow("empty count") << "5"
-                                 << "2"
-                                 << ""
-                                 << "値が入力されていません。";
-    QTest::addRow("empty count is checked first") << "x"
-                                                  << ""
-                                                  << ""
-                                                  << "値が入力されていません。";
-    QTest::addRow("count 0") << "5"
-                             << "2"
-                             << "0"
-                             << "n=0では計算できません";
-    QTest::addRow("count 00") << "5"
-                              << "2"
-                              << "00"
-                              << "n=0では計算できません";
-    QTest::addRow("count 0.0") << "5"
-                               << "2"
-                               << "0.0"
-                               << "n=0では計算できません";
-    QTest::addRow("count blank 0") << "5"
-                                   << "2"
-                                   << " 0"
-                                   << "n=0では計算できません";
-    QTest::addRow("count -0") << "5"
-                              << "2"
-                              << "-0"
-                              << "n=0では計算できません";
-    QTest::addRow("empty a") << ""
-                             << "2"
-                             << "10"
-                             << "長さ a が入力されていません。";
-    QTest::addRow("empty b") << "5"
-                             << ""
-                             << "10"
-                             << "幅 b が入力されていません。";
-    QTest::addRow("a is a word") << "five"
-                                 << "2"
-                                 << "10"
-                                 << "長さ a が数値ではありません。";
-    QTest::addRow("b with a unit") << "5"
-                                   << "2cm"
-                                   << "10"
-                                   << "幅 b が数値ではありません。";
-    QTest::addRow("count is not a number") << "5"
-                                           << "2"
-                                           << "1e"
-                                           << "n が数値ではありません。";
-    QTest::addRow("a is checked before the count") << "inf"
-                                                   << "2"
-                                                   << "abc"
-                                                   << "長さ a が数値ではありません。";
-    QTest::addRow("a too large") << "1e400"
-                                 << "2"
-                                 << "10"
-                                 << "長さ a が大きすぎます。";
-    QTest::addRow("count too large") << "5"
-                                     << "2"
-                                     << "-1e400"
-                                     << "n が大きすぎます。";
+    // clang-format off
+    QTest::addRow("empty count")                   << "5"     << "2"     << ""    << noCount;
+    QTest::addRow("empty count is checked first")  << "x"     << ""      << ""    << noCount;
+    QTest::addRow("count 0")                       << "5"     << "2"     << "0"   << zeroTrials;
+    QTest::addRow("count 00")                      << "5"     << "2"     << "00"  << zeroTrials;
+    QTest::addRow("count 0.0")                     << "5"     << "2"     << "0.0" << zeroTrials;
+    QTest::addRow("count blank 0")                 << "5"     << "2"     << " 0"  << zeroTrials;
+    QTest::addRow("count -0")                      << "5"     << "2"     << "-0"  << zeroTrials;
+    QTest::addRow("empty a")                       << ""      << "2"     << "10"  << "長さ a が入力されていません。";
+    QTest::addRow("empty b")                       << "5"     << ""      << "10"  << "幅 b が入力されていません。";
+    QTest::addRow("a is a word")                   << "five"  << "2"     << "10"  << "長さ a が数値ではありません。";
+    QTest::addRow("b with a unit")                 << "5"     << "2cm"   << "10"  << "幅 b が数値ではありません。";
+    QTest::addRow("count is not a number")         << "5"     << "2"     << "1e"  << "n が数値ではありません。";
+    QTest::addRow("a is checked before the count") << "inf"   << "2"     << "abc" << "長さ a が数値ではありません。";
+    QTest::addRow("a too large")                   << "1e400" << "2"     << "10"  << "長さ a が大きすぎます。";
+    QTest::addRow("count too large")               << "5"     << "2"     << "-1e400" << "n が大きすぎます。";
     for (const char* count : {"-3", "2.5", "0.5", "1e-3", "－３"})
-        QTest::addRow("count %s", count) << "5"
-                                         << "2" << count << "n は 1 以上の整数を入力してください。";
-    QTest::addRow("count above 2^53") << "5"
-                                      << "2"
-                                      << "9007199254740994"
-                                      << "n が大きすぎます。";
-    QTest::addRow("mean overflows") << "1e308"
-                                    << "1e308"
-                                    << "3"
-                                    << "長さ a または幅 b が大きすぎて計算できません。";
+        QTest::addRow("count %s", count)           << "5"     << "2"     << count << notWhole;
+    QTest::addRow("count above 2^53")              << "5"     << "2"     << "9007199254740994" << "n が大きすぎます。";
+    QTest::addRow("mean overflows")                << "1e308" << "1e308" << "3"   << ui::toQString(feret::message::kSidesTooLarge);
+    // clang-format on
 }
 
 void TestFeretWindow::rejectedRunAppendsNothing()
@@ -162,7 +116,7 @@ void TestFeretWindow::rejectedRunAppendsNothing()
     QFETCH(QString, b);
     QFETCH(QString, n);
     QFETCH(QString, message);
-    form_->setLogText(feret::kResults, "4.4567890\r\n");
+    form_->appendLine(feret::kResults, "4.4567890");
     type(feret::kLength, a);
     type(feret::kWidth, b);
     type(feret::kTrialCount, n);
@@ -304,7 +258,7 @@ void TestFeretWindow::closingWithAMessageOpen()
     });
     click(feret::kRun);
     QVERIFY(form_.isNull());
-    QCOMPARE(messages_.takeTexts(), QStringList{"値が入力されていません。"});
+    QCOMPARE(messages_.takeTexts(), QStringList{ui::toQString(feret::message::kNoTrialCount)});
 }
 
 // Key repeat on Enter during a run: each repeat starts a run inside the one before, until

@@ -3,6 +3,7 @@
 
 #include "calc/settling/settling_window.h"
 #include "support/window_test.h"
+#include "ui/qt_conversions.h"
 
 #include <QLabel>
 #include <QTest>
@@ -12,7 +13,7 @@ class TestSettlingWindow : public testing::WindowTest {
 
 public:
     TestSettlingWindow()
-        : WindowTest(settling::createForm3)
+        : WindowTest(settling::createWindow)
     {
     }
 
@@ -47,6 +48,8 @@ void TestSettlingWindow::calculate_data()
         fields[field] = text;
         return fields;
     };
+    const QString zeroViscosity = ui::toQString(settling::message::kZeroViscosity);
+    const QString tooLarge = ui::toQString(settling::message::kValuesTooLarge);
     // clang-format off
     QTest::addRow("30 um particle in water") << example << "0.04900" << "";
     QTest::addRow("lighter than the liquid") << with(2, "3") << "-0.04900" << "";
@@ -56,14 +59,14 @@ void TestSettlingWindow::calculate_data()
     QTest::addRow("diameter that is not a number reads as 0") << with(0, "abc") << "0.00000" << "";
     for (int field = 0; field < 5; ++field)
         QTest::addRow("field %d empty", field + 1) << with(field, "") << "0.01000" << "";
-    QTest::addRow("viscosity 0") << with(3, "0") << "" << "粘度=0では計算できません。";
-    QTest::addRow("blank viscosity reads as 0") << with(3, " ") << "" << "粘度=0では計算できません。";
-    QTest::addRow("negative viscosity") << with(3, "-0.01") << "" << "粘度が負の値では計算できません。";
+    QTest::addRow("viscosity 0") << with(3, "0") << "" << zeroViscosity;
+    QTest::addRow("blank viscosity reads as 0") << with(3, " ") << "" << zeroViscosity;
+    QTest::addRow("negative viscosity") << with(3, "-0.01") << "" << ui::toQString(settling::message::kNegativeViscosity);
     QTest::addRow("ideographic full stop") << with(3, "０。０１") << "0.04900" << "";
     QTest::addRow("liquid density too large") << with(2, "1e400") << "" << "液体密度が大きすぎます。";
     QTest::addRow("diameter too large") << with(0, "-1e400") << "" << "紛体直径が大きすぎます。";
-    QTest::addRow("gravity times densities overflows") << with(1, "1e308") << "" << "値が大きすぎて計算できません。";
-    QTest::addRow("velocity overflows") << with(3, "1e-320") << "" << "値が大きすぎて計算できません。";
+    QTest::addRow("gravity times densities overflows") << with(1, "1e308") << "" << tooLarge;
+    QTest::addRow("velocity overflows") << with(3, "1e-320") << "" << tooLarge;
     // clang-format on
 }
 

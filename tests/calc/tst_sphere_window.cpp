@@ -3,6 +3,7 @@
 
 #include "calc/sphere/sphere_window.h"
 #include "support/window_test.h"
+#include "ui/qt_conversions.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -19,7 +20,7 @@ class TestSphereWindow : public testing::WindowTest {
 
 public:
     TestSphereWindow()
-        : WindowTest(sphere::createForm4)
+        : WindowTest(sphere::createWindow)
     {
     }
 
@@ -77,11 +78,11 @@ void TestSphereWindow::initialValues_data()
     const QStringList earlier{"9", "9"};
     // clang-format off
     QTest::addRow("diameter 2") << "2" << QStringList{"4.18666666666667", "12.56"} << "";
-    QTest::addRow("negative diameter") << "-1" << QStringList{"", ""} << "初期直径が負の値では計算できません。";
+    QTest::addRow("negative diameter") << "-1" << QStringList{"", ""} << ui::toQString(sphere::message::kNegativeDiameter);
     QTest::addRow("not a number reads as 0") << "abc" << QStringList{"0", "0"} << "";
     QTest::addRow("empty") << "" << earlier << "";
     QTest::addRow("too large to read") << "1e400" << QStringList{"", ""} << "初期直径が大きすぎます。";
-    QTest::addRow("volume overflows") << "1e103" << QStringList{"", ""} << "初期直径が大きすぎて計算できません。";
+    QTest::addRow("volume overflows") << "1e103" << QStringList{"", ""} << ui::toQString(sphere::message::kDiameterTooLarge);
     // clang-format on
 }
 
@@ -115,12 +116,12 @@ void TestSphereWindow::division_data()
     QTest::addRow("no volume") << "0" << "3" << QStringList{"0", "0", "0"} << "";
     QTest::addRow("volume empty") << "" << "3" << earlier << "";
     QTest::addRow("count empty") << unit << "" << earlier << "";
-    QTest::addRow("negative volume") << "-1" << "3" << none << "初期体積が負の値では計算できません。";
+    QTest::addRow("negative volume") << "-1" << "3" << none << ui::toQString(sphere::message::kNegativeVolume);
     QTest::addRow("volume too large to read") << "1e400" << "3" << none << "初期体積が大きすぎます。";
     QTest::addRow("count too large to read") << unit << "1e400" << none << "分割回数が大きすぎます。";
-    QTest::addRow("2^N overflows") << unit << "1024" << none << "分割回数が大きすぎて計算できません。";
-    QTest::addRow("2^N underflows") << unit << "-1100" << none << "分割回数が小さすぎて計算できません。";
-    QTest::addRow("result overflows") << "1e308" << "0" << none << "値が大きすぎて計算できません。";
+    QTest::addRow("2^N overflows") << unit << "1024" << none << ui::toQString(sphere::message::kTooManyDivisions);
+    QTest::addRow("2^N underflows") << unit << "-1100" << none << ui::toQString(sphere::message::kTooFewDivisions);
+    QTest::addRow("result overflows") << "1e308" << "0" << none << ui::toQString(sphere::message::kValuesTooLarge);
     // clang-format on
 }
 

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 chemeng-calc contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/application.h"
 #include "calc/feret/feret_window.h"
 #include "calc/settling/settling_window.h"
 #include "calc/sphere/sphere_window.h"
-#include "support/gui_test_support.h"
+#include "support/window_test.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -21,19 +20,15 @@
 #include <memory>
 #include <tuple>
 
-using Factory = ui::Form* (*)();
-Q_DECLARE_METATYPE(Factory)
+using automation::Actions;
+using testing::Factory;
 
 // What the calculator windows offer around their results: Enter to calculate, tips that
 // explain the fields and check the results, and results a screen reader can speak.
-class TestWindowAids : public QObject {
+class TestWindowAids : public testing::WindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::setUpApplication(); }
-    void init();
-    void cleanup();
-
     void enterPressesTheButtonThatReadsTheField_data();
     void enterPressesTheButtonThatReadsTheField();
     void fieldShowsItsStartOnceLeft_data();
@@ -44,80 +39,64 @@ private slots:
     void tipFollowsTheCurrentValues();
     void velocityCanBeCopiedAndIsReadOut_data();
     void velocityCanBeCopiedAndIsReadOut();
-
-private:
-    void open(Factory create);
-    void act(const QStringList& actions) { testing::act(*form_, actions); }
-    QString toolTip(const char* control) const { return form_->control(control)->toolTip(); }
-
-    QPointer<ui::Form> form_; // deletes itself if a test closes it
-    testing::MessageBoxWatcher messages_;
 };
-
-void TestWindowAids::init() { messages_.take(); }
-
-void TestWindowAids::cleanup() { delete form_; }
-
-void TestWindowAids::open(Factory create)
-{
-    form_ = create();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_));
-}
 
 void TestWindowAids::enterPressesTheButtonThatReadsTheField_data()
 {
     QTest::addColumn<Factory>("create");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("button"); // empty: Enter presses nothing
-    const Factory feret = feret::createForm1, settling = settling::createForm3, sphere = sphere::createForm4;
+    QTest::addColumn<ui::ControlName>("field");
+    QTest::addColumn<ui::ControlName>("button"); // none: Enter presses nothing
+    const Factory feret = feret::createWindow, settling = settling::createWindow, sphere = sphere::createWindow;
     // A focused button: Return and keypad Enter press it, as Space does.
     const std::tuple<const char*, Factory, ui::ControlName> buttons[]
         = {{"Feret", feret, feret::kRun}, {"Feret", feret, feret::kClearResults},
             {"settling", settling, settling::kCompute}, {"sphere", sphere, sphere::kComputeInitial},
             {"sphere", sphere, sphere::kDivide}, {"sphere", sphere, sphere::kClearAll}};
-    for (const auto& [windowName, window, control] : buttons) {
-        const QString button = QString::fromStdString(control.objectName());
-        QTest::addRow("%s %s", windowName, qPrintable(button)) << window << button << button;
-    }
+    for (const auto& [windowName, window, button] : buttons)
+        QTest::addRow("%s %s", windowName, button.objectName().c_str()) << window << button << button;
     // clang-format off
-    for (const char* field : {"Text1", "Text2", "Text3"})
-        QTest::addRow("Feret %s", field) << feret << field << "Command1";
-    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
-        QTest::addRow("settling %s", field) << settling << field << "Command1";
-    QTest::addRow("sphere diameter") << sphere << "Text1" << "Command1";
-    QTest::addRow("sphere volume") << sphere << "Text2" << "Command2";
-    QTest::addRow("sphere divisions") << sphere << "Text4" << "Command2";
-    for (const char* field : {"Text3", "Text5", "Text6", "Text7"})
-        QTest::addRow("sphere result %s", field) << sphere << field << "";
+    for (const ui::ControlName field : {feret::kLength, feret::kWidth, feret::kTrialCount})
+        QTest::addRow("Feret %s", field.objectName().c_str()) << feret << field << feret::kRun;
+    for (const ui::ControlName field : {settling::kDiameter, settling::kParticleDensity, settling::kLiquidDensity, settling::kViscosity, settling::kGravity})
+        QTest::addRow("settling %s", field.objectName().c_str()) << settling << field << settling::kCompute;
+    QTest::addRow("sphere diameter") << sphere << sphere::kInitialDiameter << sphere::kComputeInitial;
+    QTest::addRow("sphere volume") << sphere << sphere::kInitialVolume << sphere::kDivide;
+    QTest::addRow("sphere divisions") << sphere << sphere::kDivisionCount << sphere::kDivide;
+    for (const ui::ControlName field : {sphere::kInitialSurface, sphere::kPieceDiameter, sphere::kPieceSurface, sphere::kTotalSurface})
+        QTest::addRow("sphere result %s", field.objectName().c_str()) << sphere << field << ui::ControlName();
     // clang-format on
 }
 
 void TestWindowAids::enterPressesTheButtonThatReadsTheField()
 {
     QFETCH(Factory, create);
-    QFETCH(QString, field);
-    QFETCH(QString, button);
+    QFETCH(ui::ControlName, field);
+    QFETCH(ui::ControlName, button);
     open(create);
     std::map<QString, std::unique_ptr<QSignalSpy>> clicks;
     for (auto* candidate : form_->findChildren<QAbstractButton*>())
         clicks[candidate->objectName()] = std::make_unique<QSignalSpy>(candidate, &QAbstractButton::clicked);
 
     // Return, then keypad Enter: each presses the button once.
-    QTest::keyClick(form_->control({field.toStdString(), -1}), Qt::Key_Return);
-    QTest::keyClick(form_->control({field.toStdString(), -1}), Qt::Key_Enter);
+    QTest::keyClick(form_->control(field), Qt::Key_Return);
+    QTest::keyClick(form_->control(field), Qt::Key_Enter);
+    const QString pressed = QString::fromStdString(button.objectName());
     for (const auto& [name, spy] : clicks)
-        QCOMPARE(qMakePair(name, spy->count()), qMakePair(name, qsizetype(name == button ? 2 : 0)));
+        QCOMPARE(qMakePair(name, spy->count()), qMakePair(name, qsizetype(name == pressed ? 2 : 0)));
+    messages_.take(); // Feret's empty count: what a press says is the window tests' concern
 }
 
 void TestWindowAids::fieldShowsItsStartOnceLeft_data()
 {
     QTest::addColumn<Factory>("create");
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QString>("field");
-    QTest::addRow("initial volume") << Factory(sphere::createForm4) << QStringList{"Text1=1", "Command1"} << "Text2";
+    QTest::addColumn<Actions>("actions");
+    QTest::addColumn<ui::ControlName>("field");
+    QTest::addRow("initial volume") << Factory(sphere::createWindow)
+                                    << Actions{{sphere::kInitialDiameter, "1"}, sphere::kComputeInitial}
+                                    << sphere::kInitialVolume;
     // A run would change nothing here, and takes minutes under Wine.
-    QTest::addRow("long trial count") << Factory(feret::createForm1) << QStringList{"Text3=1000000"} << "Text3";
+    QTest::addRow("long trial count") << Factory(feret::createWindow) << Actions{{feret::kTrialCount, "1000000"}}
+                                      << feret::kTrialCount;
 }
 
 // Tab into a field selects its text and scrolls to its end; once focus moves on, the field
@@ -125,12 +104,12 @@ void TestWindowAids::fieldShowsItsStartOnceLeft_data()
 void TestWindowAids::fieldShowsItsStartOnceLeft()
 {
     QFETCH(Factory, create);
-    QFETCH(QStringList, actions);
-    QFETCH(QString, field);
+    QFETCH(Actions, actions);
+    QFETCH(ui::ControlName, field);
     open(create);
     QVERIFY(QTest::qWaitForWindowActive(form_));
     act(actions);
-    auto* edit = qobject_cast<QLineEdit*>(form_->control({field.toStdString(), -1}));
+    auto* edit = qobject_cast<QLineEdit*>(form_->control(field));
     edit->setFocus(Qt::TabFocusReason);
     QTest::keyClick(edit, Qt::Key_Tab);
     QVERIFY(!edit->hasFocus());
@@ -142,7 +121,7 @@ void TestWindowAids::fieldShowsItsStartOnceLeft()
 // where the cursor was.
 void TestWindowAids::editingGoesOnAfterAnotherWindow()
 {
-    open(settling::createForm3);
+    open(settling::createWindow);
     QVERIFY(QTest::qWaitForWindowActive(form_));
     auto* field = qobject_cast<QLineEdit*>(form_->control(settling::kDiameter));
     QTest::keyClicks(field, "0.000000000000003");
@@ -162,7 +141,7 @@ void TestWindowAids::editingGoesOnAfterAnotherWindow()
 // A field's context menu, which Qt makes, speaks the program's language, whatever the desktop's.
 void TestWindowAids::qtOwnTextsAreJapanese()
 {
-    open(feret::createForm1);
+    open(feret::createWindow);
     const std::unique_ptr<QMenu> menu(
         qobject_cast<QLineEdit*>(form_->control(feret::kLength))->createStandardContextMenu());
     QStringList texts;
@@ -177,46 +156,51 @@ void TestWindowAids::qtOwnTextsAreJapanese()
 void TestWindowAids::tipFollowsTheCurrentValues_data()
 {
     QTest::addColumn<Factory>("create");
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<Actions>("actions");
+    QTest::addColumn<ui::ControlName>("control");
     QTest::addColumn<QString>("says");
     QTest::addColumn<QString>("doesNotSay");
 
-    const Factory feret = feret::createForm1, settling = settling::createForm3, sphere = sphere::createForm4;
-    const QStringList water{"Text1=30", "Text2=2", "Text3=1", "Text4=0.01"};
-    const QStringList sand{"Text1=300", "Text2=2.5", "Text3=1", "Text4=0.01"};
+    const Factory feret = feret::createWindow, settling = settling::createWindow, sphere = sphere::createWindow;
+    using namespace settling;
+    const Actions water{
+        {kDiameter, "30"}, {kParticleDensity, "2"}, {kLiquidDensity, "1"}, {kViscosity, "0.01"}, kCompute};
+    const Actions sand{
+        {kDiameter, "300"}, {kParticleDensity, "2.5"}, {kLiquidDensity, "1"}, {kViscosity, "0.01"}, kCompute};
+    const Actions divided{
+        {sphere::kInitialDiameter, "1"}, sphere::kComputeInitial, {sphere::kDivisionCount, "3"}, sphere::kDivide};
     // clang-format off
-    QTest::addRow("diameter in cm") << settling << QStringList{"Text1=30"} << "Text1" << "30 μm = 0.003 cm" << "";
-    QTest::addRow("diameter retyped") << settling << QStringList{"Text1=30", "Text1=10"} << "Text1" << "10 μm = 0.001 cm" << "0.003";
-    QTest::addRow("field says its unit") << settling << QStringList{} << "Text4" << "(g/cm･s、ポアズ)" << "";
-    QTest::addRow("Stokes' law holds") << settling << water + QStringList{"Command1"} << "Label2" << "Re = ρf·v·d/μ = 0.0147\nストークスの式が成り立つ範囲です (JIS Z 8820-1、ISO 13317 の適用範囲 Re < 0.25)" << "小さく";
-    QTest::addRow("beyond Stokes' law") << settling << sand + QStringList{"Command1"} << "Label2" << "Re = ρf·v·d/μ = 22.05\nストークスの式の範囲外です" << "";
-    QTest::addRow("true velocity lower") << settling << sand + QStringList{"Command1"} << "Label2" << "実際の沈降速度はこの値より小さくなります。" << "";
-    QTest::addRow("no Re without a velocity") << settling << water + QStringList{"Command1", "Text4=0", "Command1"} << "Label2" << "沈降速度 v" << "Re";
-    QTest::addRow("exact mean") << feret << QStringList{} << "RTB1" << "2(a+b)/π = 4.4563384" << "標準誤差";
-    QTest::addRow("exact mean of new a, b") << feret << QStringList{"Text1=1", "Text2=1"} << "RTB1" << "2(a+b)/π = 1.2732395" << "4.4563384";
-    QTest::addRow("no exact mean without b") << feret << QStringList{"Text2=x"} << "RTB1" << "平均定方向径" << "2(a+b)/π";
-    QTest::addRow("standard error of the run") << feret << QStringList{"Text3=1000", "Command1"} << "RTB1" << "前回の計算 (n = 1000) の標準誤差 σ/√n = 0.0317371" << "";
-    QTest::addRow("cleared log, no standard error") << feret << QStringList{"Text3=1000", "Command1", "Command3"} << "RTB1" << "4.4563384" << "標準誤差";
-    QTest::addRow("surface ratio") << sphere << QStringList{"Text1=1", "Command1", "Text4=3", "Command2"} << "Text7" << "初期表面積の 2^(N/3) = 2 倍" << "";
-    QTest::addRow("surface ratio of merging") << sphere << QStringList{"Text1=1", "Command1", "Text4=-3", "Command2"} << "Text7" << "2^(N/3) = 0.5 倍" << "";
-    QTest::addRow("no ratio after clearing") << sphere << QStringList{"Text1=1", "Command1", "Text4=3", "Command2", "Command3"} << "Text7" << "表面積の和" << "倍";
-    QTest::addRow("no ratio once the total is edited") << sphere << QStringList{"Text1=1", "Command1", "Text4=3", "Command2", "Text7=9"} << "Text7" << "表面積の和" << "倍";
+    QTest::addRow("diameter in cm") << settling << Actions{{kDiameter, "30"}} << kDiameter << "30 μm = 0.003 cm" << "";
+    QTest::addRow("diameter retyped") << settling << Actions{{kDiameter, "30"}, {kDiameter, "10"}} << kDiameter << "10 μm = 0.001 cm" << "0.003";
+    QTest::addRow("field says its unit") << settling << Actions{} << kViscosity << "(g/cm･s、ポアズ)" << "";
+    QTest::addRow("Stokes' law holds") << settling << water << kVelocity << "Re = ρf·v·d/μ = 0.0147\nストークスの式が成り立つ範囲です (JIS Z 8820-1、ISO 13317 の適用範囲 Re < 0.25)" << "小さく";
+    QTest::addRow("beyond Stokes' law") << settling << sand << kVelocity << "Re = ρf·v·d/μ = 22.05\nストークスの式の範囲外です" << "";
+    QTest::addRow("true velocity lower") << settling << sand << kVelocity << "実際の沈降速度はこの値より小さくなります。" << "";
+    QTest::addRow("no Re without a velocity") << settling << water + Actions{{kViscosity, "0"}, kCompute} << kVelocity << "沈降速度 v" << "Re";
+    QTest::addRow("exact mean") << feret << Actions{} << feret::kResults << "2(a+b)/π = 4.4563384" << "標準誤差";
+    QTest::addRow("exact mean of new a, b") << feret << Actions{{feret::kLength, "1"}, {feret::kWidth, "1"}} << feret::kResults << "2(a+b)/π = 1.2732395" << "4.4563384";
+    QTest::addRow("no exact mean without b") << feret << Actions{{feret::kWidth, "x"}} << feret::kResults << "平均定方向径" << "2(a+b)/π";
+    QTest::addRow("standard error of the run") << feret << Actions{{feret::kTrialCount, "1000"}, feret::kRun} << feret::kResults << "前回の計算 (n = 1000) の標準誤差 σ/√n = 0.0317371" << "";
+    QTest::addRow("cleared log, no standard error") << feret << Actions{{feret::kTrialCount, "1000"}, feret::kRun, feret::kClearResults} << feret::kResults << "4.4563384" << "標準誤差";
+    QTest::addRow("surface ratio") << sphere << divided << sphere::kTotalSurface << "初期表面積の 2^(N/3) = 2 倍" << "";
+    QTest::addRow("surface ratio of merging") << sphere << Actions{{sphere::kInitialDiameter, "1"}, sphere::kComputeInitial, {sphere::kDivisionCount, "-3"}, sphere::kDivide} << sphere::kTotalSurface << "2^(N/3) = 0.5 倍" << "";
+    QTest::addRow("no ratio after clearing") << sphere << divided + Actions{sphere::kClearAll} << sphere::kTotalSurface << "表面積の和" << "倍";
+    QTest::addRow("no ratio once the total is edited") << sphere << divided + Actions{{sphere::kTotalSurface, "9"}} << sphere::kTotalSurface << "表面積の和" << "倍";
     // clang-format on
 }
 
 void TestWindowAids::tipFollowsTheCurrentValues()
 {
     QFETCH(Factory, create);
-    QFETCH(QStringList, actions);
-    QFETCH(QString, control);
+    QFETCH(Actions, actions);
+    QFETCH(ui::ControlName, control);
     QFETCH(QString, says);
     QFETCH(QString, doesNotSay);
     open(create);
     act(actions);
     messages_.take();
 
-    const QString tip = toolTip(qPrintable(control));
+    const QString tip = form_->control(control)->toolTip();
     QVERIFY2(tip.contains(says), qPrintable(tip));
     QVERIFY2(doesNotSay.isEmpty() || !tip.contains(doesNotSay), qPrintable(tip));
 }
@@ -237,12 +221,13 @@ void TestWindowAids::velocityCanBeCopiedAndIsReadOut()
     QFETCH(QString, diameter);
     QFETCH(QString, velocity);
     QFETCH(bool, cut);
-    open(settling::createForm3);
+    open(settling::createWindow);
     auto* label = qobject_cast<QLabel*>(form_->control(settling::kVelocity));
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(label);
     QCOMPARE(spoken->text(QAccessible::Name), "沈降速度 (cm/s)");
 
-    act({"Text1=" + diameter, "Text2=2", "Text3=1", "Text4=0.01", "Command1"});
+    act({{settling::kDiameter, diameter}, {settling::kParticleDensity, "2"}, {settling::kLiquidDensity, "1"},
+        {settling::kViscosity, "0.01"}, settling::kCompute});
     const QString shown = label->text();
     QCOMPARE(shown == velocity, !cut);
     QVERIFY2(

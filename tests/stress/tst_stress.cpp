@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/application.h"
+#include "app/calculators.h"
 #include "app/menu_window.h"
-#include "calc/feret/feret_window.h"
-#include "calc/settling/settling_window.h"
+#include "calc/field_reader.h"
+#include "ui/qt_conversions.h"
 #include "ui/result_label.h"
 
 #include <QAbstractButton>
@@ -40,19 +41,43 @@ const QRegularExpression kVelocity(R"(^-?\d+\.\d{5}$)");
 const QRegularExpression kMeanLine(R"(^-?\d+\.\d{7}$)");
 const QRegularExpression kGeneral(R"(^-?(0|[1-9]\d*)(\.\d*[1-9])?$|^-?[1-9](\.\d*[1-9])?E[+-]\d{2,3}$)");
 
-// The program's own messages: fixed ones, and "<field>が…" for every field it names.
+QString nameOf(const ui::FormLayout& window) { return ui::toQString(window.name); }
+
+// The program's own messages: each calculator's, and those about every field it names.
 bool isOwnMessage(const QString& text)
 {
-    static const QSet<QString> fixed{"値が入力されていません。", "n=0では計算できません",
-        "長さ a または幅 b が大きすぎて計算できません。", "粘度=0では計算できません。",
-        "値が大きすぎて計算できません。", "初期直径が大きすぎて計算できません。",
-        "初期体積が負の値では計算できません。", "n は 1 以上の整数を入力してください。",
-        "粘度が負の値では計算できません。", "初期直径が負の値では計算できません。",
-        "分割回数が大きすぎて計算できません。", "分割回数が小さすぎて計算できません。"};
-    static const QRegularExpression aboutField(
-        "^(長さ a |幅 b |n |紛体直径|紛体密度|液体密度|粘度|重力加速度|初期直径|初期体積|分割回数)"
-        "が(入力されていません|数値ではありません|大きすぎます)。$");
-    return fixed.contains(text) || aboutField.match(text).hasMatch();
+    static const QSet<QString> own = [] {
+        QSet<QString> messages;
+        for (const app::Calculator& calculator : app::kCalculators) {
+            for (const std::string_view message : calculator.messages)
+                messages << ui::toQString(message);
+            for (const ui::Description& field : calculator.window->descriptions) {
+                for (const auto problem : calculator_window::kFieldProblems) {
+                    if (field.displayName.empty()) // a result, which is not read
+                        continue;
+                    messages << QString::fromStdString(calculator_window::problemMessage(field.displayName, problem));
+                }
+            }
+        }
+        return messages;
+    }();
+    return own.contains(text);
+}
+
+// What a table puts in a field when its window opens.
+bool isInitialText(const QString& text)
+{
+    static const QSet<QString> initial = [] {
+        QSet<QString> texts{QString()};
+        for (const app::Calculator& calculator : app::kCalculators) {
+            for (const ui::Control& control : calculator.window->controls) {
+                if (control.kind == ui::Kind::TextBox)
+                    texts << ui::toQString(control.caption);
+            }
+        }
+        return texts;
+    }();
+    return initial.contains(text);
 }
 
 // Drives the real program through random actions, each from the event loop, so that actions
@@ -165,18 +190,17 @@ void Stress::act()
         else if (!open.empty()) {
             ui::Form* form = open[pick(open.size())];
             // Boxes are answered first, so an action still under way is a Feret run.
-            closedMidRun += busy_ > 1 && form->objectName() == "Form1";
+            closedMidRun += busy_ > 1 && form->objectName() == nameOf(feret::kWindow);
             form->close();
         }
     } else if (dice < 150 || open.empty()) {
         if (menu_) {
-            const ui::ControlName options[]
-                = {app::kSettlingVelocityOption, app::kFeretDiameterOption, app::kSphereDivisionOption};
-            qobject_cast<QAbstractButton*>(menu_->control(options[pick(3)]))->click();
+            const app::Calculator& chosen = app::kCalculators[pick(std::size(app::kCalculators))];
+            qobject_cast<QAbstractButton*>(menu_->control(chosen.option.name))->click();
         }
     } else {
         ui::Form* form = open[pick(open.size())];
-        if (form->objectName() == "Form1")
+        if (form->objectName() == nameOf(feret::kWindow))
             watchLog(form);
         const auto fields = form->findChildren<QLineEdit*>();
         const auto buttons = form->findChildren<QAbstractButton*>();
@@ -225,13 +249,12 @@ void Stress::checkFields()
         for (const QLineEdit* field : form->findChildren<QLineEdit*>()) {
             const QString text = field->text();
             const auto typed = typed_.find(field);
-            const bool initial = text.isEmpty() || text == "980" || text == "5" || text == "2";
-            if ((typed != typed_.end() && typed->second == text) || initial)
+            if ((typed != typed_.end() && typed->second == text) || isInitialText(text))
                 continue;
-            if (form->objectName() != "Form4" || !kGeneral.match(text).hasMatch())
+            if (form->objectName() != nameOf(sphere::kWindow) || !kGeneral.match(text).hasMatch())
                 fail(form->objectName() + "." + field->objectName() + " shows " + text.left(80));
         }
-        if (form->objectName() == "Form3") {
+        if (form->objectName() == nameOf(settling::kWindow)) {
             const auto* label
                 = form->findChild<ui::ResultLabel*>(QString::fromStdString(settling::kVelocity.objectName()));
             const QString velocity = label->value();
@@ -274,7 +297,10 @@ void TestStress::randomActionsKeepEveryInvariant()
     QCOMPARE(stress.actions, target);
     QVERIFY(stress.messageBoxes > 0 && stress.runs > 0 && stress.closedMidRun > 0);
     // A shorter run (STRESS_ACTIONS) must still cover every calculator and every text.
-    QCOMPARE(stress.windowsTypedIn, (std::set<QString>{"Form1", "Form3", "Form4"}));
+    std::set<QString> calculators;
+    for (const app::Calculator& calculator : app::kCalculators)
+        calculators.insert(nameOf(*calculator.window));
+    QCOMPARE(stress.windowsTypedIn, calculators);
     QCOMPARE(stress.textsTyped.size(), std::size_t(hostileTexts().size()));
 }
 

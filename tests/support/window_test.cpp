@@ -13,7 +13,13 @@ void WindowTest::initTestCase() { app::setUpApplication(); }
 
 void WindowTest::init()
 {
-    form_ = create_();
+    if (create_)
+        open(create_);
+}
+
+void WindowTest::open(Factory create)
+{
+    form_ = create();
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_));
 }

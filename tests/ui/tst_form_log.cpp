@@ -6,54 +6,57 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-// A log takes its whole text from a handler each time; whether the builder appends or
-// replaces underneath, the student sees the same text.
+// A log grows by whole lines and empties at once; handlers read back what the student sees.
 class TestFormLog : public QObject {
     Q_OBJECT
 
 private slots:
-    void rewritingReadsAsAPlainReplace_data();
-    void rewritingReadsAsAPlainReplace();
+    void linesAddUpUntilCleared_data();
+    void linesAddUpUntilCleared();
 
 private:
-    static constexpr ui::Control kControls[] = {{"RTB1", ui::Kind::RichTextBox, "", {0, 0, 3000, 3000}}};
+    static constexpr ui::ControlName kLog{"Log"};
+    static constexpr ui::Control kControls[] = {{kLog, ui::Kind::RichTextBox, "", {0, 0, 3000, 3000}}};
     static constexpr ui::FormLayout kLayout{"Test", "Test", {0, 0, 3000, 3000}, kControls};
 };
 
-void TestFormLog::rewritingReadsAsAPlainReplace_data()
+void TestFormLog::linesAddUpUntilCleared_data()
 {
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("after");
-    const QByteArray lines = QByteArray("4.4563384\r\n").repeated(1000);
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<bool>("cleared"); // after the lines before
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QByteArray>("log");
+    QStringList thousand;
+    for (int line = 0; line < 1000; ++line)
+        thousand << "4.4563384";
+    const QByteArray thousandLines = QByteArray("4.4563384\r\n").repeated(1000);
     // clang-format off
-    QTest::addRow("first line") << QByteArray() << QByteArray("4.4563384\r\n");
-    QTest::addRow("one more line") << QByteArray("4.4563384\r\n") << QByteArray("4.4563384\r\n1.0000000\r\n");
-    QTest::addRow("a line after a thousand") << lines << lines + "-0.0000001\r\n";
-    QTest::addRow("cleared") << lines << QByteArray();
-    QTest::addRow("same text") << lines << lines;
-    QTest::addRow("different text") << QByteArray("1\r\n2\r\n") << QByteArray("1\r\n3\r\n");
-    QTest::addRow("shorter text") << QByteArray("1\r\n2\r\n") << QByteArray("1\r\n");
-    QTest::addRow("line end split in two") << QByteArray("1\r") << QByteArray("1\r\n2\r\n");
-    QTest::addRow("unfinished line completed") << QByteArray("1") << QByteArray("12\r\n");
-    QTest::addRow("character split in two") << QByteArray("1\xE2\x88") << QByteArray("1\xE2\x88\x92\r\n");
-    QTest::addRow("Japanese added") << QByteArray("1\r\n") << QByteArray("1\r\n計算結果\r\n");
+    QTest::addRow("empty") << QStringList() << false << QStringList() << QByteArray();
+    QTest::addRow("first line") << QStringList() << false << QStringList{"4.4563384"} << QByteArray("4.4563384\r\n");
+    QTest::addRow("a line after a thousand") << thousand << false << QStringList{"-0.0000001"} << thousandLines + "-0.0000001\r\n";
+    QTest::addRow("cleared") << thousand << true << QStringList() << QByteArray();
+    QTest::addRow("a line after clearing") << QStringList{"1"} << true << QStringList{"2"} << QByteArray("2\r\n");
+    QTest::addRow("Japanese added") << QStringList{"1"} << false << QStringList{"計算結果"} << QByteArray("1\r\n計算結果\r\n");
     // clang-format on
 }
 
-void TestFormLog::rewritingReadsAsAPlainReplace()
+void TestFormLog::linesAddUpUntilCleared()
 {
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, after);
-    ui::Form rewritten(kLayout), replaced(kLayout);
-    rewritten.setLogText("RTB1", before.toStdString());
-    rewritten.setLogText("RTB1", after.toStdString());
-    replaced.setLogText("RTB1", after.toStdString());
+    QFETCH(QStringList, before);
+    QFETCH(bool, cleared);
+    QFETCH(QStringList, after);
+    QFETCH(QByteArray, log);
+    ui::Form form(kLayout);
+    for (const QString& line : before)
+        form.appendLine(kLog, line.toStdString());
+    if (cleared)
+        form.clear(kLog);
+    for (const QString& line : after)
+        form.appendLine(kLog, line.toStdString());
 
-    const auto document
-        = [](const ui::Form& form) { return qobject_cast<QPlainTextEdit*>(form.control("RTB1"))->toPlainText(); };
-    QCOMPARE(document(rewritten), document(replaced));
-    QCOMPARE(document(rewritten), QString::fromUtf8(after).replace("\r\n", "\n"));
-    QCOMPARE(QByteArray::fromStdString(rewritten.logText("RTB1")), after);
+    QCOMPARE(QByteArray::fromStdString(form.logText(kLog)), log);
+    QCOMPARE(
+        qobject_cast<QPlainTextEdit*>(form.control(kLog))->toPlainText(), QString::fromUtf8(log).replace("\r\n", "\n"));
 }
 
 QTEST_MAIN(TestFormLog)

@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/application.h"
+#include "app/calculators.h"
 #include "app/menu_window.h"
-#include "calc/feret/feret_window.h"
-#include "calc/settling/settling_window.h"
-#include "calc/sphere/sphere_window.h"
 #include "scenes.h"
-#include "support/gui_test_support.h"
 #include "ui/contrast.h"
 #include "ui/qt_conversions.h"
+#include "user_actions.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -39,6 +37,17 @@ Q_DECLARE_METATYPE(WindowFactory)
 namespace {
 
 QString nameOf(const ui::Control& c) { return QString::fromStdString(c.name.objectName()); }
+QString nameOf(const ui::FormLayout& window) { return ui::toQString(window.name); }
+
+// The menu and every calculator: a window's table, and how a new window of it is made.
+std::vector<std::pair<const ui::FormLayout*, WindowFactory>> everyWindow()
+{
+    std::vector<std::pair<const ui::FormLayout*, WindowFactory>> windows{
+        {&app::kMenuWindow, [] { return new app::Menu; }}};
+    for (const app::Calculator& calculator : app::kCalculators)
+        windows.emplace_back(calculator.window, calculator.create);
+    return windows;
+}
 
 // Some family of the font, installed here, draws the character: it will not show as a box.
 bool hasGlyph(const QFont& font, char32_t ch)
@@ -114,19 +123,15 @@ void TestWindowLayouts::windowMatchesItsTable_data()
 {
     QTest::addColumn<const ui::FormLayout*>("layout");
     QTest::addColumn<WindowFactory>("create");
-    // clang-format off
-    QTest::addRow("Form2 menu") << &app::Form2 << WindowFactory([] { return new app::Menu; });
-    QTest::addRow("Form1 Feret diameter") << &feret::Form1 << WindowFactory(feret::createForm1);
-    QTest::addRow("Form3 settling velocity") << &settling::Form3 << WindowFactory(settling::createForm3);
-    QTest::addRow("Form4 sphere division") << &sphere::Form4 << WindowFactory(sphere::createForm4);
-    // clang-format on
+    for (const auto& [layout, create] : everyWindow())
+        QTest::addRow("%s", qPrintable(nameOf(*layout))) << layout << create;
 }
 
 void TestWindowLayouts::windowMatchesItsTable()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const testing::Owned form(create());
+    const automation::Owned form(create());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 
@@ -175,17 +180,18 @@ void TestWindowLayouts::controlsSitWhereTheTableSays()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const testing::Owned form(create());
+    const automation::Owned form(create());
     verifyControlsSitWhereTheTableSays(form.get(), layout);
 }
 
 // The README's pictures show each window at its table's size, every control in its place.
 void TestWindowLayouts::screenshotsShowWindowsAsTheirTables()
 {
-    const std::map<QString, const ui::FormLayout*> layouts{
-        {"Form2", &app::Form2}, {"Form1", &feret::Form1}, {"Form3", &settling::Form3}, {"Form4", &sphere::Form4}};
+    std::map<QString, const ui::FormLayout*> layouts;
+    for (const auto& [layout, create] : everyWindow())
+        layouts[nameOf(*layout)] = layout;
     QStringList drawn;
-    screenshots::renderEach([&](const screenshots::Shot& shot) {
+    automation::renderEach([&](const automation::Shot& shot) {
         QRect area;
         for (const ui::Form* window : shot.windows) {
             const ui::FormLayout* layout = layouts.at(window->objectName());
@@ -198,7 +204,9 @@ void TestWindowLayouts::screenshotsShowWindowsAsTheirTables()
         }
         QCOMPARE(shot.image.deviceIndependentSize().toSize() - area.size(), QSize(24, 24)); // the margin
     });
-    QCOMPARE(drawn, QStringList({"Form2", "Form1", "Form2", "Form3", "Form2", "Form4"}));
+    const QString menu = nameOf(app::kMenuWindow);
+    QCOMPARE(drawn,
+        QStringList({menu, nameOf(feret::kWindow), menu, nameOf(settling::kWindow), menu, nameOf(sphere::kWindow)}));
 }
 
 void TestWindowLayouts::everyCaptionFitsAndRenders_data()
@@ -208,12 +216,8 @@ void TestWindowLayouts::everyCaptionFitsAndRenders_data()
     QTest::addColumn<int>("systemPoints"); // 0: the system's font as it is
     // A desktop's interface font may be larger and wider than Qt's own: GNOME's is 11 pt.
     for (const int pt : {0, 11, 12}) {
-        // clang-format off
-        QTest::addRow("Form2 menu, %d pt", pt) << &app::Form2 << WindowFactory([] { return new app::Menu; }) << pt;
-        QTest::addRow("Form1 Feret diameter, %d pt", pt) << &feret::Form1 << WindowFactory(feret::createForm1) << pt;
-        QTest::addRow("Form3 settling velocity, %d pt", pt) << &settling::Form3 << WindowFactory(settling::createForm3) << pt;
-        QTest::addRow("Form4 sphere division, %d pt", pt) << &sphere::Form4 << WindowFactory(sphere::createForm4) << pt;
-        // clang-format on
+        for (const auto& [layout, create] : everyWindow())
+            QTest::addRow("%s, %d pt", qPrintable(nameOf(*layout)), pt) << layout << create << pt;
     }
 }
 
@@ -225,7 +229,7 @@ void TestWindowLayouts::everyCaptionFitsAndRenders()
     const AppearanceGuard guard;
     if (systemPoints > 0)
         QApplication::setFont(QFont("DejaVu Sans", systemPoints));
-    const testing::Owned form(create());
+    const automation::Owned form(create());
 
     for (const ui::Control& c : layout->controls) {
         const QWidget* widget = form->control(c.name);
@@ -252,7 +256,7 @@ void TestWindowLayouts::controlsLookAsTheTableSays()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const testing::Owned form(create());
+    const automation::Owned form(create());
 
     for (const ui::Control& c : layout->controls) {
         const QWidget* widget = form->control(c.name);
@@ -286,7 +290,7 @@ void TestWindowLayouts::fixedColoursStayReadable()
     const AppearanceGuard guard;
     QApplication::setPalette(system);
     QCOMPARE(std::round(ui::contrastRatio(QColor(0x777777), Qt::white) * 100), 448.0); // WCAG's own example
-    const testing::Owned form(feret::createForm1());
+    const automation::Owned form(feret::createWindow());
     const QPalette log = form->control(feret::kResults)->palette();
     QCOMPARE(log.color(QPalette::Base), QColor(224, 224, 224));
     QCOMPARE_GE(ui::contrastRatio(log.color(QPalette::Text), log.color(QPalette::Base)), 4.5);
@@ -312,37 +316,39 @@ void TestWindowLayouts::qtWidgetsDrawKanjiInAGothic()
     }
 }
 
-// Characters that have look-alikes, spelled here by code point.
+// Characters that have look-alikes, spelled here by code point: the right one is in a
+// caption of the window, the look-alike in none.
 void TestWindowLayouts::lookAlikeCharactersAreTheRightOnes_data()
 {
     QTest::addColumn<const ui::FormLayout*>("layout");
-    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("lookAlike");
     // clang-format off
-    QTest::addRow("particle, not powder") << &settling::Form3 << "Label1(0)" << QString::fromUtf8(u8"\u7D1B体直径");
-    QTest::addRow("Greek mu, not micro sign") << &settling::Form3 << "Label1(5)" << QString::fromUtf8(u8"\u03BCm");
-    QTest::addRow("half-width middle dot") << &settling::Form3 << "Label1(8)" << QString::fromUtf8(u8"g/cm\uFF65s");
-    QTest::addRow("downwards arrow") << &sphere::Form4 << "Label1(3)" << QString::fromUtf8(u8"\u2193");
-    QTest::addRow("ASCII one") << &sphere::Form4 << "Label1(8)" << QString::fromUtf8(u8"1個当たりの表面積");
+    QTest::addRow("particle, not powder") << &settling::kWindow << QString::fromUtf8(u8"\u7D1B体直径") << QString::fromUtf8(u8"\u7C89");
+    QTest::addRow("Greek mu, not micro sign") << &settling::kWindow << QString::fromUtf8(u8"\u03BCm") << QString::fromUtf8(u8"\u00B5");
+    QTest::addRow("half-width middle dot") << &settling::kWindow << QString::fromUtf8(u8"g/cm\uFF65s") << QString::fromUtf8(u8"\u30FB");
+    QTest::addRow("downwards arrow") << &sphere::kWindow << QString::fromUtf8(u8"\u2193") << QString::fromUtf8(u8"\uFFEC");
+    QTest::addRow("ASCII one") << &sphere::kWindow << QString::fromUtf8(u8"1個当たりの表面積") << QString::fromUtf8(u8"\uFF11");
     // clang-format on
 }
 
 void TestWindowLayouts::lookAlikeCharactersAreTheRightOnes()
 {
     QFETCH(const ui::FormLayout*, layout);
-    QFETCH(QString, control);
     QFETCH(QString, caption);
-    const auto row = std::find_if(
-        layout->controls.begin(), layout->controls.end(), [&](const ui::Control& c) { return nameOf(c) == control; });
-    QVERIFY(row != layout->controls.end());
-    QCOMPARE(ui::toQString(row->caption), caption);
+    QFETCH(QString, lookAlike);
+    QStringList captions;
+    for (const ui::Control& c : layout->controls)
+        captions << ui::toQString(c.caption);
+    QVERIFY2(captions.contains(caption), qPrintable(captions.join(' ')));
+    QVERIFY2(!captions.join(' ').contains(lookAlike), qPrintable(captions.join(' ')));
 }
 
 void TestWindowLayouts::tabOrderFollowsTheTable()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const testing::Owned form(create());
+    const automation::Owned form(create());
 
     QList<QWidget*> expected;
     for (const ui::Control& c : layout->controls) {
@@ -368,7 +374,7 @@ void TestWindowLayouts::everyControlHasASpokenName()
 {
     QFETCH(const ui::FormLayout*, layout);
     QFETCH(WindowFactory, create);
-    const testing::Owned form(create());
+    const automation::Owned form(create());
 
     for (const ui::Control& c : layout->controls) {
         const QString spoken = QAccessible::queryAccessibleInterface(form->control(c.name))->text(QAccessible::Name);
@@ -414,21 +420,22 @@ void TestWindowLayouts::narrowLabelGrowsOnlyIntoFreeSpace()
     QFETCH(int, grownLeft);
     QFETCH(bool, grows);
     const ui::Font font{"ＭＳ Ｐゴシック", 15.75};
+    const ui::ControlName labelName{"Label"}, neighbourName{"Neighbour"};
     const ui::Control controls[] = {
-        {"Label1", ui::Kind::Label, "重力加速度", {labelLeft, 0, 300, 375}, font, ui::Align(align)},
-        {"Text1", ui::Kind::TextBox, "", {neighbourLeft, 0, 300, 375}, font},
+        {labelName, ui::Kind::Label, "重力加速度", {labelLeft, 0, 300, 375}, font, ui::Align(align)},
+        {neighbourName, ui::Kind::TextBox, "", {neighbourLeft, 0, 300, 375}, font},
     };
     const ui::FormLayout layout{"Test", "Test", {0, 0, 6000, 1000}, controls};
     const ui::Form form(layout);
 
-    const QWidget* label = form.control("Label1");
+    const QWidget* label = form.control(labelName);
     QCOMPARE(label->width() >= label->sizeHint().width(), grows);
     QCOMPARE(label->width() == ui::toPixels(300), !grows);
     if (grownLeft >= 0)
         QCOMPARE(label->x(), ui::toPixels(grownLeft));
     else
         QCOMPARE(label->geometry().right(), ui::toQRect(controls[0].rect).right());
-    QCOMPARE(form.control("Text1")->geometry(), ui::toQRect(controls[1].rect));
+    QCOMPARE(form.control(neighbourName)->geometry(), ui::toQRect(controls[1].rect));
 }
 
 QTEST_MAIN(TestWindowLayouts)

@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
 
     const QDir docs(QStringLiteral(CHEMENG_DOCS_DIR));
     bool written = true;
-    screenshots::renderEach([&](const screenshots::Shot& shot) {
+    automation::renderEach([&](const automation::Shot& shot) {
         const QString path = docs.filePath(shot.fileName);
         const bool saved = shot.image.save(path);
         std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));

@@ -8,6 +8,7 @@
 #include "calc/feret/uniform_source.h"
 #include "calc/field_reader.h"
 #include "numtext/numtext.h"
+#include "ui/click_handler.h"
 
 #include <cmath>
 #include <cstdint>
@@ -16,7 +17,8 @@ namespace feret {
 namespace {
 
 using enum ui::Kind;
-using calc::kFieldFont;
+using calculator_window::FieldReader;
+using calculator_window::kFieldFont;
 using ui::Align;
 
 constexpr ui::Font kSymbolFont{"Times New Roman", 15.75, true, ui::Charset::Western};
@@ -25,7 +27,7 @@ constexpr ui::Rgb kLightGrey{224, 224, 224};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
-    // name     kind            caption          {left   top  width height}  font, align, colours
+    // name         kind            caption          {left   top  width height} font, align, colours
     {kLength,       TextBox,        "5",             {1200,  240, 1215,  450}, kFieldFont},
     {kWidth,        TextBox,        "2",             {1200,  840, 1215,  450}, kFieldFont},
     {kTrialCount,   TextBox,        "",              {1200, 1440, 1215,  450}, kFieldFont},
@@ -51,10 +53,11 @@ std::string exactMeanNote(const ui::Form& form)
 
 // clang-format off
 constexpr ui::Description kDescriptions[] = {
-    {kLength,     "長さ a",     "長方形の長さ a (b と同じ長さの単位)",               kRun.name},
-    {kWidth,      "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                 kRun.name},
-    {kTrialCount, "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",           kRun.name},
-    {kResults,    "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {}, exactMeanNote},
+    // name       in messages  spoken name   tip                                                  Enter presses, live line
+    {kLength,     "長さ a",    "長さ a",     "長方形の長さ a (b と同じ長さの単位)",               kRun.name},
+    {kWidth,      "幅 b",      "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                 kRun.name},
+    {kTrialCount, "n",         "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",           kRun.name},
+    {kResults,    {},          "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {}, exactMeanNote},
 };
 // clang-format on
 
@@ -69,27 +72,23 @@ std::string standardErrorNote(double a, double b, double n)
 
 void appendMeanDiameter(ui::Form& form)
 {
-    if (form.text(kTrialCount).empty()) {
-        form.showMessage("値が入力されていません。");
-        return;
-    }
-    if (form.text(kTrialCount) == "0") {
-        form.showMessage("n=0では計算できません");
-        return;
-    }
-    calc::FieldReader read(form, numtext::strictCoerce);
-    const double a = read(kLength, "長さ a");
-    const double b = read(kWidth, "幅 b");
-    const double n = read(kTrialCount, "n");
-    if (read.problem()) {
-        form.showMessage(*read.problem());
-        return;
-    }
+    if (form.text(kTrialCount).empty())
+        return form.refuse(message::kNoTrialCount);
+    if (form.text(kTrialCount) == "0")
+        return form.refuse(message::kZeroTrials);
+    FieldReader read(form, numtext::strictCoerce);
+    const double a = read(kLength);
+    const double b = read(kWidth);
+    const double n = read(kTrialCount);
+    if (read.problem())
+        return form.refuse(*read.problem());
     switch (classifyCount(n)) {
     case Count::Whole: break;
-    case Count::Zero: return form.showMessage("n=0では計算できません"); // also "00", "0.0", " 0"
-    case Count::NotWhole: return form.showMessage("n は 1 以上の整数を入力してください。");
-    case Count::TooLarge: return form.showMessage("n が大きすぎます。");
+    case Count::Zero: return form.refuse(message::kZeroTrials); // also "00", "0.0", " 0"
+    case Count::NotWhole: return form.refuse(message::kTrialCountNotWhole);
+    case Count::TooLarge:
+        return form.refuse(calculator_window::problemMessage(
+            form.description(kTrialCount).displayName, calculator_window::FieldProblem::TooLarge));
     }
     const auto trials = static_cast<std::uint64_t>(n);
 
@@ -97,15 +96,13 @@ void appendMeanDiameter(ui::Form& form)
         a, b, trials, [] { return processUniformSource().next(); }, [&form] { return form.yieldToEvents(); });
     if (!mean)
         return; // the window was closed during the run
-    if (!std::isfinite(*mean)) {
-        form.showMessage("長さ a または幅 b が大きすぎて計算できません。");
-        return;
-    }
-    form.setLogText(kResults, form.logText(kResults) + numtext::fixedDecimal(*mean, "0.0000000") + "\r\n");
+    if (!std::isfinite(*mean))
+        return form.refuse(message::kSidesTooLarge);
+    form.appendLine(kResults, numtext::fixedDecimal(*mean, "0.0000000"));
     form.setNote(kResults, standardErrorNote(a, b, n));
 }
 
-void clearResults(ui::Form& form) { form.setLogText(kResults, ""); }
+void clearResults(ui::Form& form) { form.clear(kResults); }
 
 // Each run yields once per trial, and a click or Enter during a run starts another inside
 // it. Eight nested runs are plenty for comparing runs and keep the stack small everywhere.
@@ -118,8 +115,8 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form1{"Form1", "定方向径計算", calc::kCalculatorClient, kControls, kDescriptions};
+const ui::FormLayout kWindow{"Form1", "定方向径計算", calculator_window::kClient, kControls, kDescriptions};
 
-ui::Form* createForm1() { return ui::createForm(Form1, kHandlers); }
+ui::Form* createWindow() { return ui::createForm(kWindow, kHandlers); }
 
 } // namespace feret

@@ -7,6 +7,7 @@
 #include "calc/field_reader.h"
 #include "calc/settling/settling.h"
 #include "numtext/numtext.h"
+#include "ui/click_handler.h"
 
 #include <cmath>
 
@@ -14,7 +15,8 @@ namespace settling {
 namespace {
 
 using enum ui::Kind;
-using calc::kFieldFont;
+using calculator_window::FieldReader;
+using calculator_window::kFieldFont;
 using ui::Align;
 
 constexpr ui::Font kVelocityFont{"ＭＳ Ｐゴシック", 21.75};
@@ -58,12 +60,13 @@ std::string centimetresNote(const ui::Form& form)
 
 // clang-format off
 constexpr ui::Description kDescriptions[] = {
-    {kDiameter,        "紛体直径 (μm)",      "粒子の直径 d (μm)",                          kCompute.name, centimetresNote},
-    {kParticleDensity, "紛体密度 (g/cm³)",   "粒子の密度 ρp (g/cm³)",                      kCompute.name},
-    {kLiquidDensity,   "液体密度 (g/cm³)",   "液体の密度 ρf (g/cm³)",                      kCompute.name},
-    {kViscosity,       "粘度 (g/cm･s)",      "液体の粘度 μ (g/cm･s、ポアズ)。20 ℃ の水で約 0.01", kCompute.name},
-    {kGravity,         "重力加速度 (cm/s²)", "重力加速度 g (cm/s²)",                       kCompute.name},
-    {kVelocity,        "沈降速度 (cm/s)",    "ストークスの式による沈降速度 v (cm/s)。負は浮上"},
+    // name  in messages  spoken name  tip  Enter presses, live line
+    {kDiameter,        "紛体直径",   "紛体直径 (μm)",      "粒子の直径 d (μm)",                          kCompute.name, centimetresNote},
+    {kParticleDensity, "紛体密度",   "紛体密度 (g/cm³)",   "粒子の密度 ρp (g/cm³)",                      kCompute.name},
+    {kLiquidDensity,   "液体密度",   "液体密度 (g/cm³)",   "液体の密度 ρf (g/cm³)",                      kCompute.name},
+    {kViscosity,       "粘度",       "粘度 (g/cm･s)",      "液体の粘度 μ (g/cm･s、ポアズ)。20 ℃ の水で約 0.01", kCompute.name},
+    {kGravity,         "重力加速度", "重力加速度 (cm/s²)", "重力加速度 g (cm/s²)",                       kCompute.name},
+    {kVelocity,        {},           "沈降速度 (cm/s)",    "ストークスの式による沈降速度 v (cm/s)。負は浮上"},
 };
 // clang-format on
 
@@ -81,35 +84,32 @@ std::string reynoldsNote(double diameter, double velocity, double liquidDensity,
     return number + "ストークスの式の範囲外です" + source + "。\n実際の沈降速度はこの値より小さくなります。";
 }
 
+// No velocity is better than an old one beside new inputs.
+constexpr ui::ControlName kResults[] = {kVelocity};
+
 void computeVelocity(ui::Form& form)
 {
     for (const ui::ControlName field : {kDiameter, kParticleDensity, kLiquidDensity, kViscosity, kGravity}) {
         if (form.text(field).empty())
             return;
     }
-    // No velocity is better than an old one beside new inputs.
-    const auto fail = [&form](std::string_view message) {
-        form.setCaption(kVelocity, "");
-        form.showMessage(message);
-    };
-
-    calc::FieldReader read(form, numtext::lenientParse);
-    const double particleDensity = read(kParticleDensity, "紛体密度");
-    const double liquidDensity = read(kLiquidDensity, "液体密度");
-    const double viscosity = read(kViscosity, "粘度");
-    const double gravity = read(kGravity, "重力加速度");
-    const double diameter = read(kDiameter, "紛体直径") / kMicrometresPerCentimetre;
+    FieldReader read(form, numtext::lenientParse);
+    const double particleDensity = read(kParticleDensity);
+    const double liquidDensity = read(kLiquidDensity);
+    const double viscosity = read(kViscosity);
+    const double gravity = read(kGravity);
+    const double diameter = read(kDiameter) / kMicrometresPerCentimetre;
     if (read.problem())
-        return fail(*read.problem());
+        return form.refuse(*read.problem(), kResults);
     if (viscosity == 0)
-        return fail("粘度=0では計算できません。");
+        return form.refuse(message::kZeroViscosity, kResults);
     // A liquid has no negative viscosity; the formula would turn a settling particle round.
     if (viscosity < 0)
-        return fail("粘度が負の値では計算できません。");
+        return form.refuse(message::kNegativeViscosity, kResults);
 
     const double velocity = stokesVelocity(diameter, particleDensity, liquidDensity, viscosity, gravity);
     if (!std::isfinite(velocity))
-        return fail("値が大きすぎて計算できません。");
+        return form.refuse(message::kValuesTooLarge, kResults);
     form.setCaption(kVelocity, numtext::fixedDecimal(velocity, "0.00000"));
     form.setNote(kVelocity, reynoldsNote(diameter, velocity, liquidDensity, viscosity));
 }
@@ -120,8 +120,8 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form3{"Form3", "沈降速度", calc::kCalculatorClient, kControls, kDescriptions};
+const ui::FormLayout kWindow{"Form3", "沈降速度", calculator_window::kClient, kControls, kDescriptions};
 
-ui::Form* createForm3() { return ui::createForm(Form3, kHandlers); }
+ui::Form* createWindow() { return ui::createForm(kWindow, kHandlers); }
 
 } // namespace settling

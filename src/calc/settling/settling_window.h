@@ -3,8 +3,11 @@
 
 #pragma once
 
+#include "calc/calculator_window.h"
 #include "ui/form.h"
 #include "ui/layout.h"
+
+#include <string_view>
 
 namespace settling {
 
@@ -18,9 +21,17 @@ inline constexpr ui::ControlName kGravity{"Text5"};
 inline constexpr ui::ControlName kCompute{"Command1"};
 inline constexpr ui::ControlName kVelocity{"Label2"};
 
-extern const ui::FormLayout Form3;
+// What the window says when it cannot calculate, besides what it says of a field it cannot read.
+namespace message {
+inline constexpr std::string_view kZeroViscosity = "粘度=0では計算できません。";
+inline constexpr std::string_view kNegativeViscosity = "粘度が負の値では計算できません。";
+using calculator_window::message::kValuesTooLarge;
+inline constexpr std::string_view kAll[] = {kZeroViscosity, kNegativeViscosity, kValuesTooLarge};
+} // namespace message
+
+extern const ui::FormLayout kWindow;
 
 // A new settling-velocity window with its initial texts, its handler connected.
-ui::Form* createForm3();
+ui::Form* createWindow();
 
 } // namespace settling

@@ -7,6 +7,7 @@
 #include "calc/field_reader.h"
 #include "calc/sphere/sphere.h"
 #include "numtext/numtext.h"
+#include "ui/click_handler.h"
 
 #include <cmath>
 
@@ -14,7 +15,8 @@ namespace sphere {
 namespace {
 
 using enum ui::Kind;
-using calc::kFieldFont;
+using calculator_window::FieldReader;
+using calculator_window::kFieldFont;
 using ui::Align;
 
 constexpr ui::Font kSymbolFont{"Times New Roman", 18, true, ui::Charset::Western};
@@ -53,39 +55,37 @@ constexpr ui::Control kControls[] = {
 };
 
 constexpr ui::Description kDescriptions[] = {
-    {kInitialDiameter, "初期直径 d",            "分割する前の球の直径 d (長さの単位は自由)",        kComputeInitial.name},
-    {kInitialVolume,   "初期体積",              "分割する前の球の体積 3.14·d³/6 (d の単位の 3 乗)", kDivide.name},
-    {kInitialSurface,  "初期表面積",            "分割する前の球の表面積 3.14·d² (d の単位の 2 乗)"},
-    {kDivisionCount,   "分割回数 (回)",         "球を半分の体積に分ける回数 N。N 回で 2^N 個",      kDivide.name},
-    {kPieceDiameter,   "分割後直径 dn",         "分割後の球 1 個の直径 (d と同じ単位)"},
-    {kPieceSurface,    "1個当たりの表面積 Sn",  "分割後の球 1 個の表面積 (d の単位の 2 乗)"},
-    {kTotalSurface,    "総表面積 S",            "分割後の球すべての表面積の和 (d の単位の 2 乗)"},
+    // name  in messages  spoken name  tip  Enter presses
+    {kInitialDiameter, "初期直径", "初期直径 d",           "分割する前の球の直径 d (長さの単位は自由)",        kComputeInitial.name},
+    {kInitialVolume,   "初期体積", "初期体積",             "分割する前の球の体積 3.14·d³/6 (d の単位の 3 乗)", kDivide.name},
+    {kInitialSurface,  {},         "初期表面積",           "分割する前の球の表面積 3.14·d² (d の単位の 2 乗)"},
+    {kDivisionCount,   "分割回数", "分割回数 (回)",        "球を半分の体積に分ける回数 N。N 回で 2^N 個",      kDivide.name},
+    {kPieceDiameter,   {},         "分割後直径 dn",        "分割後の球 1 個の直径 (d と同じ単位)"},
+    {kPieceSurface,    {},         "1個当たりの表面積 Sn", "分割後の球 1 個の表面積 (d の単位の 2 乗)"},
+    {kTotalSurface,    {},         "総表面積 S",           "分割後の球すべての表面積の和 (d の単位の 2 乗)"},
 };
 // clang-format on
+
+// A failed step shows none of its results rather than some.
+constexpr ui::ControlName kInitialValues[] = {kInitialVolume, kInitialSurface};
+constexpr ui::ControlName kDivisionResults[] = {kPieceDiameter, kPieceSurface, kTotalSurface};
 
 // Initial volume and surface from the diameter.
 void computeInitialValues(ui::Form& form)
 {
     if (form.text(kInitialDiameter).empty())
         return;
-    // A failed step shows none of its results rather than some.
-    const auto fail = [&form](std::string_view message) {
-        form.setText(kInitialVolume, "");
-        form.setText(kInitialSurface, "");
-        form.showMessage(message);
-    };
-
-    calc::FieldReader read(form, numtext::lenientParse);
-    const double diameter = read(kInitialDiameter, "初期直径");
+    FieldReader read(form, numtext::lenientParse);
+    const double diameter = read(kInitialDiameter);
     if (read.problem())
-        return fail(*read.problem());
+        return form.refuse(*read.problem(), kInitialValues);
     // Its volume would be negative, and step 2 would refuse it only later.
     if (diameter < 0)
-        return fail("初期直径が負の値では計算できません。");
+        return form.refuse(message::kNegativeDiameter, kInitialValues);
 
     const InitialValues initial = initialValues(diameter);
     if (!std::isfinite(initial.volume) || !std::isfinite(initial.surface))
-        return fail("初期直径が大きすぎて計算できません。");
+        return form.refuse(message::kDiameterTooLarge, kInitialValues);
     form.setText(kInitialVolume, numtext::generalFormat(initial.volume));
     form.setText(kInitialSurface, numtext::generalFormat(initial.surface));
 }
@@ -95,30 +95,23 @@ void divideSphere(ui::Form& form)
 {
     if (form.text(kInitialVolume).empty() || form.text(kDivisionCount).empty())
         return;
-    const auto fail = [&form](std::string_view message) {
-        form.setText(kPieceDiameter, "");
-        form.setText(kPieceSurface, "");
-        form.setText(kTotalSurface, "");
-        form.showMessage(message);
-    };
-
-    calc::FieldReader read(form, numtext::lenientParse);
-    const double volume = read(kInitialVolume, "初期体積");
-    const double divisions = read(kDivisionCount, "分割回数");
+    FieldReader read(form, numtext::lenientParse);
+    const double volume = read(kInitialVolume);
+    const double divisions = read(kDivisionCount);
     if (read.problem())
-        return fail(*read.problem());
+        return form.refuse(*read.problem(), kDivisionResults);
     if (volume < 0)
-        return fail("初期体積が負の値では計算できません。");
+        return form.refuse(message::kNegativeVolume, kDivisionResults);
     const double pieces = pieceCount(divisions);
     if (std::isinf(pieces))
-        return fail("分割回数が大きすぎて計算できません。");
+        return form.refuse(message::kTooManyDivisions, kDivisionResults);
     if (pieces == 0)
-        return fail("分割回数が小さすぎて計算できません。");
+        return form.refuse(message::kTooFewDivisions, kDivisionResults);
 
     const Division division = divide(volume, divisions);
     if (!std::isfinite(division.pieceDiameter) || !std::isfinite(division.pieceSurface)
         || !std::isfinite(division.totalSurface))
-        return fail("値が大きすぎて計算できません。");
+        return form.refuse(message::kValuesTooLarge, kDivisionResults);
     form.setText(kPieceDiameter, numtext::generalFormat(division.pieceDiameter));
     form.setText(kPieceSurface, numtext::generalFormat(division.pieceSurface));
     form.setText(kTotalSurface, numtext::generalFormat(division.totalSurface));
@@ -129,7 +122,7 @@ void clearAll(ui::Form& form)
 {
     for (const ui::ControlName field : {kInitialDiameter, kInitialVolume, kInitialSurface, kDivisionCount,
              kPieceDiameter, kPieceSurface, kTotalSurface})
-        form.setText(field, "");
+        form.clear(field);
 }
 
 constexpr ui::ClickHandler kHandlers[] = {
@@ -140,8 +133,8 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout Form4{"Form4", "Form4", calc::kCalculatorClient, kControls, kDescriptions};
+const ui::FormLayout kWindow{"Form4", "Form4", calculator_window::kClient, kControls, kDescriptions};
 
-ui::Form* createForm4() { return ui::createForm(Form4, kHandlers); }
+ui::Form* createWindow() { return ui::createForm(kWindow, kHandlers); }
 
 } // namespace sphere

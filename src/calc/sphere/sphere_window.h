@@ -3,8 +3,11 @@
 
 #pragma once
 
+#include "calc/calculator_window.h"
 #include "ui/form.h"
 #include "ui/layout.h"
+
+#include <string_view>
 
 namespace sphere {
 
@@ -21,9 +24,21 @@ inline constexpr ui::ControlName kComputeInitial{"Command1"};
 inline constexpr ui::ControlName kDivide{"Command2"};
 inline constexpr ui::ControlName kClearAll{"Command3"};
 
-extern const ui::FormLayout Form4;
+// What the window says when it cannot calculate, besides what it says of a field it cannot read.
+namespace message {
+inline constexpr std::string_view kNegativeDiameter = "初期直径が負の値では計算できません。";
+inline constexpr std::string_view kDiameterTooLarge = "初期直径が大きすぎて計算できません。";
+inline constexpr std::string_view kNegativeVolume = "初期体積が負の値では計算できません。";
+inline constexpr std::string_view kTooManyDivisions = "分割回数が大きすぎて計算できません。";
+inline constexpr std::string_view kTooFewDivisions = "分割回数が小さすぎて計算できません。";
+using calculator_window::message::kValuesTooLarge;
+inline constexpr std::string_view kAll[]
+    = {kNegativeDiameter, kDiameterTooLarge, kNegativeVolume, kTooManyDivisions, kTooFewDivisions, kValuesTooLarge};
+} // namespace message
+
+extern const ui::FormLayout kWindow;
 
 // A new sphere-division window with its initial texts, its handlers connected.
-ui::Form* createForm4();
+ui::Form* createWindow();
 
 } // namespace sphere

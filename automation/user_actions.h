@@ -6,38 +6,15 @@
 #include "ui/form.h"
 
 #include <QList>
-#include <QObject>
+#include <QMetaType>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
+#include <optional>
 #include <utility>
 
-namespace testing {
-
-// Dismisses every message box the moment it is shown and records it, so a test can check
-// for the message it expects, and a box nobody expected fails the test instead of hanging it.
-class MessageBoxWatcher : public QObject {
-public:
-    struct Box {
-        QString title;
-        QString text;
-        bool hasIcon = false;
-        QStringList buttons;
-    };
-
-    MessageBoxWatcher();
-
-    // The boxes shown since the last call.
-    QList<Box> take();
-    QStringList takeTexts();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QList<Box> seen_;
-};
+// Windows driven as a user drives them, for the tests, the screenshots and the benchmark.
+namespace automation {
 
 // Replaces a text box's text the way a user does: select all, delete, then type; characters
 // beyond ASCII arrive as an input method commits them.
@@ -46,9 +23,24 @@ void typeInto(const ui::Form& form, ui::ControlName textBox, const QString& text
 // A left click in the middle of a button or option button.
 void click(const ui::Form& form, ui::ControlName button);
 
-// Drives a window through a list of actions: "Text1=30" types 30 into Text1, "Command1"
-// clicks Command1.
-void act(const ui::Form& form, const QStringList& actions);
+// One step of a user: {kDiameter, "30"} types 30 into the diameter, {kCompute} clicks.
+struct Action {
+    ui::ControlName control;
+    std::optional<QString> typed;
+
+    Action(ui::ControlName button)
+        : control(button)
+    {
+    }
+    Action(ui::ControlName textBox, QString text)
+        : control(textBox),
+          typed(std::move(text))
+    {
+    }
+};
+using Actions = QList<Action>;
+
+void act(const ui::Form& form, const Actions& actions);
 
 // Owns a window that deletes itself when closed: deletes it at the end of the scope unless
 // it is gone already, where a unique_ptr would delete it a second time.
@@ -73,4 +65,7 @@ private:
     QPointer<Window> window_;
 };
 
-} // namespace testing
+} // namespace automation
+
+Q_DECLARE_METATYPE(automation::Actions)
+Q_DECLARE_METATYPE(ui::ControlName)

@@ -3,15 +3,14 @@
 
 #include "scenes.h"
 
+#include "app/calculators.h"
 #include "app/menu_window.h"
-#include "support/gui_test_support.h"
+#include "user_actions.h"
 
 #include <QPainter>
 
-namespace screenshots {
+namespace automation {
 namespace {
-
-using app::Calculator;
 
 // The windows drawn where they stand, on a plain desktop-grey margin.
 QImage compose(const std::vector<ui::Form*>& windows)
@@ -36,18 +35,20 @@ QImage compose(const std::vector<ui::Form*>& windows)
 
 struct Scene {
     const char* fileName;
-    const char* option; // the menu's option that opens the calculator
-    Calculator calculator;
-    QStringList actions; // as testing::act takes them
+    const ui::FormLayout* calculator; // opened by its option in the menu
+    Actions actions;
 };
 
 const Scene kScenes[] = {
-    {"menu-and-feret.png", "Option2", Calculator::FeretDiameter,
-        {"Text3=10", "Command1", "Text3=100", "Command1", "Text3=1000", "Command1", "Text3=10000", "Command1",
-            "Text3=100000", "Command1"}},
-    {"settling-velocity.png", "Option1", Calculator::SettlingVelocity,
-        {"Text1=30", "Text2=2", "Text3=1", "Text4=0.01", "Command1"}},
-    {"sphere-division.png", "Option3", Calculator::SphereDivision, {"Text1=1", "Command1", "Text4=3", "Command2"}},
+    {"menu-and-feret.png", &feret::kWindow,
+        {{feret::kTrialCount, "10"}, feret::kRun, {feret::kTrialCount, "100"}, feret::kRun,
+            {feret::kTrialCount, "1000"}, feret::kRun, {feret::kTrialCount, "10000"}, feret::kRun,
+            {feret::kTrialCount, "100000"}, feret::kRun}},
+    {"settling-velocity.png", &settling::kWindow,
+        {{settling::kDiameter, "30"}, {settling::kParticleDensity, "2"}, {settling::kLiquidDensity, "1"},
+            {settling::kViscosity, "0.01"}, settling::kCompute}},
+    {"sphere-division.png", &sphere::kWindow,
+        {{sphere::kInitialDiameter, "1"}, sphere::kComputeInitial, {sphere::kDivisionCount, "3"}, sphere::kDivide}},
 };
 
 } // namespace
@@ -55,14 +56,14 @@ const Scene kScenes[] = {
 void renderEach(const std::function<void(const Shot&)>& take)
 {
     for (const Scene& scene : kScenes) {
-        const testing::Owned menu(new app::Menu);
+        const Owned menu(new app::Menu);
         menu->show();
-        testing::click(*menu, scene.option);
-        ui::Form* calculator = menu->navigator().window(scene.calculator);
-        testing::act(*calculator, scene.actions);
+        click(*menu, app::calculatorWith(*scene.calculator).option.name);
+        ui::Form* calculator = menu->navigator().window(*scene.calculator);
+        act(*calculator, scene.actions);
         take(Shot{scene.fileName, compose({menu.get(), calculator}), {menu.get(), calculator}});
         calculator->close();
     }
 }
 
-} // namespace screenshots
+} // namespace automation

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-namespace screenshots {
+namespace automation {
 
 // One picture for the README: the windows of a scene as they sit on the screen, drawn by
 // their real code, with example values typed in and calculated.
@@ -25,4 +25,4 @@ struct Shot {
 // program's own.
 void renderEach(const std::function<void(const Shot&)>& take);
 
-} // namespace screenshots
+} // namespace automation
