@@ -7,7 +7,8 @@
 #include <QTest>
 
 #include <cmath>
-#include <numbers>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -30,9 +31,14 @@ private slots:
     void trialWidth();
     void classifyCount_data();
     void classifyCount();
+    void exactMean_data();
+    void exactMean();
+    void standardError_data();
+    void standardError();
     void meanWidthDividesByTheTrials();
     void runYieldsBeforeEachDraw();
     void abandonedRunHasNoMean();
+    void drawsStayBelowOne_data();
     void drawsStayBelowOne();
     void sourceReplaysTheSameSequence();
     void longRunApproachesTheExactMean();
@@ -79,10 +85,14 @@ void TestFeret::classifyCount_data()
     QTest::addColumn<double>("n");
     QTest::addColumn<feret::Count>("count");
     using enum feret::Count;
+    QTest::addRow("one") << 1.0 << Whole;
     QTest::addRow("a million") << 1e6 << Whole;
     QTest::addRow("2^53") << 0x1p53 << Whole;
+    QTest::addRow("zero") << 0.0 << Zero;
     QTest::addRow("negative zero") << -0.0 << Zero;
     QTest::addRow("fraction below one") << 1e-3 << NotWhole;
+    QTest::addRow("fraction above one") << 2.5 << NotWhole;
+    QTest::addRow("minus one") << -1.0 << NotWhole;
     QTest::addRow("hugely negative") << -1e300 << NotWhole;
     QTest::addRow("next whole number above 2^53") << 0x1p53 + 2 << TooLarge;
 }
@@ -92,6 +102,55 @@ void TestFeret::classifyCount()
     QFETCH(double, n);
     QFETCH(feret::Count, count);
     QCOMPARE(feret::classifyCount(n), count);
+}
+
+// Worked with 30-digit arithmetic: 2(a + b)/pi.
+void TestFeret::exactMean_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("mean");
+    QTest::addRow("5 x 2") << 5.0 << 2.0 << 4.45633840657306940;
+    QTest::addRow("unit square") << 1.0 << 1.0 << 1.27323954473516269;
+    QTest::addRow("a segment") << 1.0 << 0.0 << 0.636619772367581343;
+    QTest::addRow("a point") << 0.0 << 0.0 << 0.0;
+}
+
+void TestFeret::exactMean()
+{
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(double, mean);
+    QVERIFY2(std::abs(feret::exactMean(a, b) - mean) <= 1e-15 * mean,
+        qPrintable(QString::number(feret::exactMean(a, b), 'g', 17)));
+}
+
+// Worked with 30-digit arithmetic: sigma/sqrt(n), sigma^2 = (a^2 + b^2)/2 + 2ab/pi - (2(a + b)/pi)^2.
+void TestFeret::standardError_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("n");
+    QTest::addColumn<double>("error"); // NaN: none
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    QTest::addRow("one trial: sigma itself") << 5.0 << 2.0 << 1.0 << 1.00361632598200107;
+    QTest::addRow("a thousand trials") << 5.0 << 2.0 << 1000.0 << 0.0317371348703314778;
+    QTest::addRow("unit square") << 1.0 << 1.0 << 1.0 << 0.124422000024822780;
+    QTest::addRow("a segment, four trials") << 1.0 << 0.0 << 4.0 << 0.153879226530621178;
+    QTest::addRow("a point") << 0.0 << 0.0 << 10.0 << 0.0;
+    QTest::addRow("no trials") << 5.0 << 2.0 << 0.0 << none;
+    QTest::addRow("half a trial") << 5.0 << 2.0 << 0.5 << none;
+}
+
+void TestFeret::standardError()
+{
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(double, n);
+    QFETCH(double, error);
+    const double actual = feret::standardError(a, b, n);
+    QVERIFY2(std::isnan(error) ? std::isnan(actual) : std::abs(actual - error) <= 1e-12 * error,
+        qPrintable(QString::number(actual, 'g', 17)));
 }
 
 void TestFeret::meanWidthDividesByTheTrials()
@@ -129,15 +188,24 @@ void TestFeret::abandonedRunHasNoMean()
     QCOMPARE(draws.taken, std::size_t{2});
 }
 
+// A draw is the top 24 bits of the generator's word times 2^-24: never 1, whatever the word.
+void TestFeret::drawsStayBelowOne_data()
+{
+    QTest::addColumn<std::uint32_t>("word");
+    QTest::addColumn<float>("draw");
+    QTest::addRow("zero") << 0u << 0.0f;
+    QTest::addRow("low bits dropped") << 0xFFu << 0.0f;
+    QTest::addRow("smallest step") << 0x100u << 0x1p-24f;
+    QTest::addRow("half") << 0x80000000u << 0.5f;
+    QTest::addRow("largest word") << 0xFFFFFFFFu << 1.0f - 0x1p-24f;
+}
+
 void TestFeret::drawsStayBelowOne()
 {
-    QCOMPARE(feret::UniformSource::toUnitFloat(0xFFFFFFFFu), 1.0f - 0x1p-24f);
-    QCOMPARE(feret::UniformSource::toUnitFloat(0u), 0.0f);
-    feret::UniformSource source;
-    for (int i = 0; i < 100000; ++i) {
-        const float r = source.next();
-        QVERIFY(r >= 0.0f && r < 1.0f);
-    }
+    QFETCH(std::uint32_t, word);
+    QFETCH(float, draw);
+    const float actual = feret::UniformSource::toUnitFloat(word);
+    QVERIFY2(actual == draw, qPrintable(QString::number(actual, 'g', 9))); // exactly: 1 - 2^-24 is close to 1
 }
 
 void TestFeret::sourceReplaysTheSameSequence()
@@ -145,12 +213,14 @@ void TestFeret::sourceReplaysTheSameSequence()
     feret::UniformSource first;
     feret::UniformSource second;
     for (int i = 0; i < 1000; ++i)
-        QCOMPARE(first.next(), second.next());
-    QCOMPARE(&feret::processUniformSource(), &feret::processUniformSource());
+        QVERIFY(first.next() == second.next());
+    // The program's one source goes on from where it was, each time it is asked for.
+    feret::UniformSource fresh;
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(feret::processUniformSource().next() == fresh.next());
 }
 
-// Over theta uniform in [0, 90 deg] the width has mean 2(a + b)/pi and variance
-// (a^2 + b^2)/2 + 2ab/pi - mean^2; a long run lands within four standard errors.
+// A long run lands within four standard errors of the exact mean.
 void TestFeret::longRunApproachesTheExactMean()
 {
     const double a = 5, b = 2, n = 1e6;
@@ -158,11 +228,9 @@ void TestFeret::longRunApproachesTheExactMean()
     const auto mean = feret::meanWidth(
         a, b, n, [&] { return source.next(); }, [] { return true; });
     QVERIFY(mean.has_value());
-    const double exact = 2 * (a + b) / std::numbers::pi;
-    const double variance = (a * a + b * b) / 2 + 2 * a * b / std::numbers::pi - exact * exact;
-    const double standardError = std::sqrt(variance / n);
-    QVERIFY2(std::abs(*mean - exact) < 4 * standardError,
-        qPrintable(QString("mean %1, exact %2, SE %3").arg(*mean, 0, 'g', 10).arg(exact).arg(standardError)));
+    const double exact = feret::exactMean(a, b), error = feret::standardError(a, b, n);
+    QVERIFY2(std::abs(*mean - exact) < 4 * error,
+        qPrintable(QString("mean %1, exact %2, SE %3").arg(*mean, 0, 'g', 10).arg(exact).arg(error)));
 }
 
 QTEST_APPLESS_MAIN(TestFeret)

@@ -27,6 +27,8 @@ private slots:
     void stokesVelocity();
     void stokesVelocityWithoutAFiniteResult_data();
     void stokesVelocityWithoutAFiniteResult();
+    void reynoldsNumber_data();
+    void reynoldsNumber();
     void initialValues_data();
     void initialValues();
     void initialVolumeOverflows();
@@ -87,6 +89,32 @@ void TestSettlingAndSphere::stokesVelocityWithoutAFiniteResult()
     QFETCH(double, viscosity);
     QFETCH(double, gravity);
     QVERIFY(!std::isfinite(settling::stokesVelocity(diameter, particleDensity, 1.0, viscosity, gravity)));
+}
+
+void TestSettlingAndSphere::reynoldsNumber_data()
+{
+    QTest::addColumn<double>("diameter"); // cm
+    QTest::addColumn<double>("velocity"); // cm/s
+    QTest::addColumn<double>("liquidDensity");
+    QTest::addColumn<double>("viscosity");
+    QTest::addColumn<double>("reynolds");
+    // clang-format off
+    QTest::addRow("30 um particle in water") << 0.003 << 0.049 << 1.0 << 0.01 << 0.0147;
+    QTest::addRow("rising particle, same size") << 0.003 << -0.049 << 1.0 << 0.01 << 0.0147;
+    QTest::addRow("denser liquid") << 0.003 << 0.049 << 2.0 << 0.01 << 0.0294;
+    QTest::addRow("at rest") << 0.003 << 0.0 << 1.0 << 0.01 << 0.0;
+    // clang-format on
+}
+
+void TestSettlingAndSphere::reynoldsNumber()
+{
+    QFETCH(double, diameter);
+    QFETCH(double, velocity);
+    QFETCH(double, liquidDensity);
+    QFETCH(double, viscosity);
+    QFETCH(double, reynolds);
+    const double re = settling::reynoldsNumber(diameter, velocity, liquidDensity, viscosity);
+    QVERIFY2(std::abs(re - reynolds) <= 1e-15 * reynolds, qPrintable(QString::number(re, 'g', 17)));
 }
 
 void TestSettlingAndSphere::initialValues_data()

@@ -12,6 +12,17 @@ using numtext::Status;
 
 Q_DECLARE_METATYPE(numtext::Status)
 
+namespace {
+
+// QCOMPARE on doubles forgives the last digits; a sign or a subnormal must match exactly.
+void verifyExactly(double actual, double expected)
+{
+    QVERIFY2(actual == expected && std::signbit(actual) == std::signbit(expected),
+        qPrintable(QString("%1 instead of %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+}
+
+} // namespace
+
 class TestNumtext : public QObject {
     Q_OBJECT
 
@@ -66,10 +77,15 @@ void TestNumtext::lenientParse_data()
     QTest::addRow("inf is not a number") << "inf" << 0.0;
     QTest::addRow("nan is not a number") << "nan" << 0.0;
     QTest::addRow("too small reads as zero") << "1e-400" << 0.0;
+    QTest::addRow("too small negative keeps its sign") << "-1e-400" << -0.0;
     QTest::addRow("smallest subnormal") << "5e-324" << 5e-324;
+    QTest::addRow("next subnormal") << "1e-323" << 1e-323;
+    QTest::addRow("line break before") << "\n5" << 5.0;
     QTest::addRow("largest double") << "1.7976931348623157e308" << std::numeric_limits<double>::max();
-    QTest::addRow("many digits") << QString(300, '1').prepend("0.") << 0.1111111111111111;
+    QTest::addRow("many digits") << QString(300, '1').prepend("0.") << 0.11111111111111111;
     QTest::addRow("huge negative exponent of a long mantissa") << "1" + QString(400, '0') + "e-400" << 1.0;
+    // An exponent is read up to 10^9, far beyond what a double needs beside a long mantissa.
+    QTest::addRow("exponent of ten thousand") << "0." + QString(9999, '0') + "1e10000" << 1.0;
     QTest::addRow("emoji") << "😀5" << 0.0;
 }
 
@@ -79,7 +95,7 @@ void TestNumtext::lenientParse()
     QFETCH(double, expected);
     const numtext::Number n = numtext::lenientParse(text.toStdString());
     QCOMPARE(n.status, Status::Ok);
-    QCOMPARE(n.value, expected);
+    verifyExactly(n.value, expected);
 }
 
 void TestNumtext::lenientParseTooLarge_data()
@@ -116,6 +132,10 @@ void TestNumtext::strictCoerce_data()
     QTest::addRow("ideographic full stop") << "－０。２５" << -0.25;
     QTest::addRow("ideographic spaces around") << "　３　" << 3.0;
     QTest::addRow("too small reads as zero") << "1e-400" << 0.0;
+    QTest::addRow("too small negative keeps its sign") << "-1e-400" << -0.0;
+    QTest::addRow("smallest subnormal") << "4.9406564584124654e-324" << 5e-324;
+    QTest::addRow("line break after") << "5\r\n" << 5.0;
+    QTest::addRow("line break before") << "\n5" << 5.0;
 }
 
 void TestNumtext::strictCoerce()
@@ -124,7 +144,7 @@ void TestNumtext::strictCoerce()
     QFETCH(double, expected);
     const numtext::Number n = numtext::strictCoerce(text.toStdString());
     QCOMPARE(n.status, Status::Ok);
-    QCOMPARE(n.value, expected);
+    verifyExactly(n.value, expected);
 }
 
 void TestNumtext::strictCoerceRejects_data()
@@ -187,6 +207,10 @@ void TestNumtext::fixedDecimal_data()
         << "17976931348623157081452742373170435679807056752584499659891747680315726078002853876058955863276687817154045"
            "89535143824642343213268894641827684675467035375169860499105765512820762454900903893289440758685084551339423"
            "04583236903222948165808559332123348274797826204144723168738177180919299881250404026184124858368.00000";
+    QTest::addRow("64 decimals") << 1.0 / 3 << "0." + QString(64, '0')
+                                 << "0.3333333333333333148296162562473909929394721984863281250000000000";
+    QTest::addRow("no more than 64 decimals") << 1.0 / 3 << "0." + QString(70, '0')
+                                              << "0.3333333333333333148296162562473909929394721984863281250000000000";
     QTest::addRow("infinity gives no text") << std::numeric_limits<double>::infinity() << "0.00000"
                                             << "";
     QTest::addRow("NaN gives no text") << std::numeric_limits<double>::quiet_NaN() << "0.00000"
@@ -223,6 +247,7 @@ void TestNumtext::generalFormat_data()
     QTest::addRow("1e-4 stays plain") << 0.0001 << "0.0001";
     QTest::addRow("below 1e-4 is scientific") << 0.00002 << "2E-05";
     QTest::addRow("negative small") << -1.25e-7 << "-1.25E-07";
+    QTest::addRow("two-digit exponent") << 1e-10 << "1E-10";
     QTest::addRow("three-digit exponent") << 1e-300 << "1E-300";
     QTest::addRow("largest double, rounded down") << std::numeric_limits<double>::max() << "1.79769313486231E+308";
     QTest::addRow("infinity gives no text") << std::numeric_limits<double>::infinity() << "";
