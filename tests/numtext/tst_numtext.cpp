@@ -209,8 +209,8 @@ void TestNumtext::fixedDecimal_data()
            "04583236903222948165808559332123348274797826204144723168738177180919299881250404026184124858368.00000";
     QTest::addRow("64 decimals") << 1.0 / 3 << "0." + QString(64, '0')
                                  << "0.3333333333333333148296162562473909929394721984863281250000000000";
-    QTest::addRow("no more than 64 decimals") << 1.0 / 3 << "0." + QString(70, '0')
-                                              << "0.3333333333333333148296162562473909929394721984863281250000000000";
+    QTest::addRow("no more than 64 decimals")
+        << 1.0 / 3 << "0." + QString(70, '0') << "0.3333333333333333148296162562473909929394721984863281250000000000";
     QTest::addRow("infinity gives no text") << std::numeric_limits<double>::infinity() << "0.00000"
                                             << "";
     QTest::addRow("NaN gives no text") << std::numeric_limits<double>::quiet_NaN() << "0.00000"
