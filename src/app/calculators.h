@@ -15,7 +15,9 @@
 // The calculators the menu opens: a new one needs its folder under calc/ and a row here.
 namespace app {
 
-// Choosing a calculator shows its window and closes the others, in one of two orders.
+// Choosing a calculator shows its window and closes the others. Either way one calculator is
+// left open; the order decides whether two are open for a moment, and each option keeps the
+// order it has always had.
 enum class Opening { CloseOthersFirst, ShowFirst };
 
 struct Calculator {
@@ -32,7 +34,8 @@ inline constexpr ui::ControlName kSphereDivisionOption{"Option3"};
 
 // clang-format off
 inline constexpr Calculator kCalculators[] = {
-    // option: name            kind                    caption         {left  top width height}   window, factory, opening, messages
+    // option: name         kind                    caption         {left  top  width height}
+    //     window, factory, opening, messages
     {{kSettlingVelocityOption, ui::Kind::OptionButton, "沈降速度計算", {720, 1320, 1575, 495}},
         &settling::kWindow, settling::createWindow, Opening::CloseOthersFirst, settling::message::kAll},
     {{kFeretDiameterOption,    ui::Kind::OptionButton, "定方向径計算", {720, 1920, 1575, 495}},

@@ -23,9 +23,9 @@ constexpr ui::Font kSubtitle{"ＭＳ ゴシック", 12};
 // The title, the subtitle and 終了, then each calculator's option.
 constexpr ui::Control kFixedControls[] = {
     // clang-format off
-    // name    kind           caption              {left  top  width height}  font, align
-    {"Label1", Label,         "化学工学概論",       {120,  120, 2775, 495}, kTitle,    Align::Center},
-    {"Label2", Label,         "数値計算プログラム", {120,  720, 2775, 375}, kSubtitle, Align::Center},
+    // name    kind           caption               {left  top  width height}  font       align
+    {"Label1", Label,         "化学工学概論",       {120,  120, 2775, 495},    kTitle,    Align::Center},
+    {"Label2", Label,         "数値計算プログラム", {120,  720, 2775, 375},    kSubtitle, Align::Center},
     {kEnd,     CommandButton, "終了",               {720, 3840, 1575, 495}},
     // clang-format on
 };

@@ -26,7 +26,7 @@ public:
 
 private slots:
     void opensWithInitialTexts();
-    void handOutSequence();
+    void stepTwoReadsWhatStepOneWrote();
     void initialValues_data();
     void initialValues();
     void division_data();
@@ -51,7 +51,7 @@ void TestSphereWindow::opensWithInitialTexts()
 }
 
 // Step 2 reads the volume back from the text step 1 wrote.
-void TestSphereWindow::handOutSequence()
+void TestSphereWindow::stepTwoReadsWhatStepOneWrote()
 {
     type(sphere::kInitialDiameter, "1");
     click(sphere::kComputeInitial);

@@ -15,7 +15,8 @@ inline constexpr double kRadiansPerDegree = 3.14159265359 / 180;
 
 // The projected width a*cos(theta) + b*sin(theta) for one draw r in [0, 1), with
 // theta = r * 90 degrees held in single precision. sin(theta) is taken as cos(90 - theta),
-// with 90 - theta also formed in single precision, so that results match the hand-out.
+// with 90 - theta also formed in single precision, so that results agree to the last digit
+// with the values students work out by hand in class, which round theta the same way.
 double trialWidth(double a, double b, float r);
 
 // What a typed count asks for. Only a whole number of trials gives a mean of that many

@@ -27,18 +27,18 @@ constexpr ui::Rgb kLightGrey{224, 224, 224};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
-    // name         kind            caption          {left   top  width height} font, align, colours
-    {kLength,       TextBox,        "5",             {1200,  240, 1215,  450}, kFieldFont},
-    {kWidth,        TextBox,        "2",             {1200,  840, 1215,  450}, kFieldFont},
-    {kTrialCount,   TextBox,        "",              {1200, 1440, 1215,  450}, kFieldFont},
-    {"Label1",      Label,          "a",             { 960,  300,  255,  375}, kSymbolFont},
-    {"Label2",      Label,          "b",             { 960,  920,  255,  375}, kSymbolFont},
-    {"Label3",      Label,          "n",             { 960, 1440,  495,  375}, kSymbolFont},
-    {kRun,          CommandButton,  "計算実行",      { 240, 2040, 2175,  735}},
-    {kResults,      RichTextBox,    "",              {2520,  240, 3255, 5535}, kLogFont, Align::Left, {}, kLightGrey},
-    {kClearResults, CommandButton,  "計算結果クリア", { 240, 2880, 2175,  495}},
-    {"Label4",      Label,          "長さ",          { 240,  320,  615,  375}, kFieldFont, Align::Right},
-    {"Label5",      Label,          "幅",            { 240,  920,  615,  375}, kFieldFont, Align::Right},
+    // name         kind           caption           {left   top  width height}  font        align        colour  background
+    {kLength,       TextBox,       "5",              {1200,  240, 1215,  450},   kFieldFont},
+    {kWidth,        TextBox,       "2",              {1200,  840, 1215,  450},   kFieldFont},
+    {kTrialCount,   TextBox,       "",               {1200, 1440, 1215,  450},   kFieldFont},
+    {"Label1",      Label,         "a",              { 960,  300,  255,  375},   kSymbolFont},
+    {"Label2",      Label,         "b",              { 960,  920,  255,  375},   kSymbolFont},
+    {"Label3",      Label,         "n",              { 960, 1440,  495,  375},   kSymbolFont},
+    {kRun,          CommandButton, "計算実行",       { 240, 2040, 2175,  735}},
+    {kResults,      RichTextBox,   "",               {2520,  240, 3255, 5535},   kLogFont,   Align::Left, {},     kLightGrey},
+    {kClearResults, CommandButton, "計算結果クリア", { 240, 2880, 2175,  495}},
+    {"Label4",      Label,         "長さ",           { 240,  320,  615,  375},   kFieldFont, Align::Right},
+    {"Label5",      Label,         "幅",             { 240,  920,  615,  375},   kFieldFont, Align::Right},
 };
 // clang-format on
 
@@ -53,11 +53,11 @@ std::string exactMeanNote(const ui::Form& form)
 
 // clang-format off
 constexpr ui::Description kDescriptions[] = {
-    // name       in messages  spoken name   tip                                                  Enter presses, live line
-    {kLength,     "長さ a",    "長さ a",     "長方形の長さ a (b と同じ長さの単位)",               kRun.name},
-    {kWidth,      "幅 b",      "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                 kRun.name},
-    {kTrialCount, "n",         "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",           kRun.name},
-    {kResults,    {},          "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {}, exactMeanNote},
+    // name       in messages  spoken name   tip                                                    Enter presses  live line
+    {kLength,     "長さ a",    "長さ a",     "長方形の長さ a (b と同じ長さの単位)",                 kRun.name},
+    {kWidth,      "幅 b",      "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                   kRun.name},
+    {kTrialCount, "n",         "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",             kRun.name},
+    {kResults,    {},          "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {},            exactMeanNote},
 };
 // clang-format on
 

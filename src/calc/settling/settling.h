@@ -11,8 +11,8 @@ inline constexpr double kMicrometresPerCentimetre = 10000;
 
 // v = d^2 g (particleDensity - liquidDensity) / (18 viscosity) in cm/s, for d in cm,
 // densities in g/cm3, viscosity in g/(cm s) and gravity in cm/s2. The operations are done
-// in the hand-out's order, so results agree with it to the last digit. Not finite when the
-// viscosity is 0 or an intermediate overflows.
+// in the order students evaluate the formula by hand, so that results agree with theirs to
+// the last digit. Not finite when the viscosity is 0 or an intermediate overflows.
 double stokesVelocity(double diameter, double particleDensity, double liquidDensity, double viscosity, double gravity);
 
 // Stokes' law holds for a particle Reynolds number below this limit, the one JIS Z 8820-1

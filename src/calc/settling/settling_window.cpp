@@ -24,26 +24,26 @@ constexpr ui::Rgb kLightRed{255, 128, 128};
 
 // clang-format off
 constexpr ui::Control kControls[] = {
-    // name         kind           caption       {left   top  width height}  font, align, colours
-    {kDiameter,        TextBox,       "",           {2880,  240, 1215,  450}, kFieldFont},
-    {kParticleDensity, TextBox,       "",           {2880,  720, 1215,  450}, kFieldFont},
-    {kLiquidDensity,   TextBox,       "",           {2880, 1200, 1215,  450}, kFieldFont},
-    {kViscosity,       TextBox,       "",           {2880, 1680, 1215,  450}, kFieldFont},
-    {kGravity,         TextBox,       "980",        {2880, 2160, 1215,  450}, kFieldFont},
-    {{"Label1", 0},    Label,         "紛体直径",   { 960,  240, 1455,  375}, kFieldFont, Align::Right},
-    {{"Label1", 1},    Label,         "紛体密度",   { 960,  720, 1455,  375}, kFieldFont, Align::Right},
-    {{"Label1", 2},    Label,         "液体密度",   { 960, 1200, 1455,  375}, kFieldFont, Align::Right},
-    {{"Label1", 3},    Label,         "粘度",       { 960, 1680, 1455,  375}, kFieldFont, Align::Right},
-    {{"Label1", 4},    Label,         "重力加速度", { 600, 2160, 1815,  375}, kFieldFont, Align::Right},
-    {{"Label1", 5},    Label,         "μm",         {4200,  360,  735,  375}, kFieldFont},
+    // name            kind           caption       {left   top  width height}  font           align          colour
+    {kDiameter,        TextBox,       "",           {2880,  240, 1215,  450},   kFieldFont},
+    {kParticleDensity, TextBox,       "",           {2880,  720, 1215,  450},   kFieldFont},
+    {kLiquidDensity,   TextBox,       "",           {2880, 1200, 1215,  450},   kFieldFont},
+    {kViscosity,       TextBox,       "",           {2880, 1680, 1215,  450},   kFieldFont},
+    {kGravity,         TextBox,       "980",        {2880, 2160, 1215,  450},   kFieldFont},
+    {{"Label1", 0},    Label,         "紛体直径",   { 960,  240, 1455,  375},   kFieldFont,    Align::Right},
+    {{"Label1", 1},    Label,         "紛体密度",   { 960,  720, 1455,  375},   kFieldFont,    Align::Right},
+    {{"Label1", 2},    Label,         "液体密度",   { 960, 1200, 1455,  375},   kFieldFont,    Align::Right},
+    {{"Label1", 3},    Label,         "粘度",       { 960, 1680, 1455,  375},   kFieldFont,    Align::Right},
+    {{"Label1", 4},    Label,         "重力加速度", { 600, 2160, 1815,  375},   kFieldFont,    Align::Right},
+    {{"Label1", 5},    Label,         "μm",         {4200,  360,  735,  375},   kFieldFont},
     {kCompute,         CommandButton, "計算",       { 960, 3120, 3855,  735}},
-    {kVelocity,        Label,         "",           { 960, 4080, 3855,  615}, kVelocityFont, Align::Center, kLightRed},
-    {{"Label1", 6},    Label,         "g/cm",       {4200,  840,  735,  375}, kFieldFont},
+    {kVelocity,        Label,         "",           { 960, 4080, 3855,  615},   kVelocityFont, Align::Center, kLightRed},
+    {{"Label1", 6},    Label,         "g/cm",       {4200,  840,  735,  375},   kFieldFont},
     {{"Label3", 0},    Label,         "3",          {4920,  840,  255,  375}},
-    {{"Label1", 7},    Label,         "g/cm",       {4200, 1320,  735,  375}, kFieldFont},
+    {{"Label1", 7},    Label,         "g/cm",       {4200, 1320,  735,  375},   kFieldFont},
     {{"Label3", 1},    Label,         "3",          {4920, 1320,  255,  375}},
-    {{"Label1", 8},    Label,         "g/cm･s",     {4200, 1800,  735,  375}, kFieldFont},
-    {{"Label1", 9},    Label,         "cm/s",       {4200, 2280,  735,  375}, kFieldFont},
+    {{"Label1", 8},    Label,         "g/cm･s",     {4200, 1800,  735,  375},   kFieldFont},
+    {{"Label1", 9},    Label,         "cm/s",       {4200, 2280,  735,  375},   kFieldFont},
     {{"Label3", 2},    Label,         "2",          {4920, 2280,  255,  375}},
 };
 // clang-format on
@@ -60,12 +60,12 @@ std::string centimetresNote(const ui::Form& form)
 
 // clang-format off
 constexpr ui::Description kDescriptions[] = {
-    // name  in messages  spoken name  tip  Enter presses, live line
-    {kDiameter,        "紛体直径",   "紛体直径 (μm)",      "粒子の直径 d (μm)",                          kCompute.name, centimetresNote},
-    {kParticleDensity, "紛体密度",   "紛体密度 (g/cm³)",   "粒子の密度 ρp (g/cm³)",                      kCompute.name},
-    {kLiquidDensity,   "液体密度",   "液体密度 (g/cm³)",   "液体の密度 ρf (g/cm³)",                      kCompute.name},
+    // name            in messages   spoken name           tip                                                  Enter presses  live line
+    {kDiameter,        "紛体直径",   "紛体直径 (μm)",      "粒子の直径 d (μm)",                                 kCompute.name, centimetresNote},
+    {kParticleDensity, "紛体密度",   "紛体密度 (g/cm³)",   "粒子の密度 ρp (g/cm³)",                             kCompute.name},
+    {kLiquidDensity,   "液体密度",   "液体密度 (g/cm³)",   "液体の密度 ρf (g/cm³)",                             kCompute.name},
     {kViscosity,       "粘度",       "粘度 (g/cm･s)",      "液体の粘度 μ (g/cm･s、ポアズ)。20 ℃ の水で約 0.01", kCompute.name},
-    {kGravity,         "重力加速度", "重力加速度 (cm/s²)", "重力加速度 g (cm/s²)",                       kCompute.name},
+    {kGravity,         "重力加速度", "重力加速度 (cm/s²)", "重力加速度 g (cm/s²)",                              kCompute.name},
     {kVelocity,        {},           "沈降速度 (cm/s)",    "ストークスの式による沈降速度 v (cm/s)。負は浮上"},
 };
 // clang-format on

@@ -4,8 +4,8 @@
 #pragma once
 
 // A sphere divided N times into halves: 2^N equal spheres of the same total volume, and how
-// their surface grows. Pi is 3.14 throughout, as in the course, so that results come out as
-// the hand-out's round figures (3.14, 0.785, 6.28).
+// their surface grows. Pi is 3.14 throughout, the value students calculate with in class, so
+// that results come out as the round figures they find by hand (3.14, 0.785, 6.28).
 namespace sphere {
 
 inline constexpr double kPi = 3.14;
