@@ -6,10 +6,14 @@
 # by the source version, the configure options and the toolchain, and reused when present
 # (a build takes about half an hour on two cores). Prints the install prefix on stdout.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
-# Debian's host Qt of the same version provides moc, rcc and uic, so none is built here.
+# Debian's host Qt of the same version provides moc, rcc and uic, so none is built here. The
+# Qt built records where that host Qt is; QT_HOST_PATH in the environment overrides it, for
+# this build and for the program's.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+host_qt=${QT_HOST_PATH:-/usr}
+host_qt_cmake=${QT_HOST_PATH_CMAKE_DIR:-$host_qt/lib/$(gcc -print-multiarch)/cmake}
 options=(
     -xplatform win32-g++ -static -static-runtime -release
     -nomake examples -nomake tests
@@ -31,7 +35,6 @@ if [ -f "$done_marker" ]; then
     exit 0
 fi
 
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 log() { echo "$@" >&2; }
 
 # Debian's source packages come from a deb-src twin of the archive the machine installs from.
@@ -69,10 +72,10 @@ log "Configuring Qt $qt_version for Windows (static) in $work/build"
 mkdir "$work/build"
 (
     cd "$work/build"
-    ../src/configure -prefix "$prefix" "${options[@]}" -qt-host-path /usr \
+    ../src/configure -prefix "$prefix" "${options[@]}" -qt-host-path "$host_qt" \
         -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
-    nice cmake --build . --parallel "$(nproc)" >&2
+        -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" >&2
+    nice cmake --build . >&2
 )
 
 cmake --install "$work/build" >&2

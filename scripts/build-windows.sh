@@ -6,7 +6,7 @@
 # build-windows-qt.sh), cross-builds the program in Release with MinGW-w64, runs every test
 # suite under Wine, and writes the installer and the zip, named with the version, to dist/.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
 windows_packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix   # the posix thread model, as Qt needs
@@ -17,7 +17,6 @@ windows_packages=(
     nsis zip                                                # the installer and the zip
 )
 scripts/install-deps.sh "${windows_packages[@]}"
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 echo "== Qt for Windows, static (built once, then taken from the cache)"
 CHEMENG_WINDOWS_QT=$(scripts/build-windows-qt.sh)

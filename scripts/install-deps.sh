@@ -5,6 +5,7 @@
 # as arguments: only those missing, so running it again costs nothing. Uses sudo when not
 # run as root.
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 
 packages=(
     cmake g++ make pkg-config
@@ -30,7 +31,6 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 echo "Installing: ${missing[*]}"
 as_root apt-get update -q
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -3,9 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program and starts it.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 
 scripts/install-deps.sh
 cmake --preset release
-cmake --build --preset release --parallel
+cmake --build --preset release
 exec build-release/src/app/chemeng-calc "$@"

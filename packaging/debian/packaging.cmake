@@ -21,10 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # nothing else finds them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic, fonts-aoyagi-kouzan-t, fonts-liberation")
 
-# What Debian asks of every package besides the program: its licence and its history.
+# What Debian asks of every package besides the program: its licence and its history. The
+# package is native (its version has no Debian revision), so its history is changelog.gz.
 set(debian_doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
-configure_file(packaging/debian/changelog.in packaging/debian/changelog.Debian @ONLY)
-add_gzipped(debian_changelog ${PROJECT_BINARY_DIR}/packaging/debian/changelog.Debian)
+configure_file(packaging/debian/changelog.in packaging/debian/changelog @ONLY)
+add_gzipped(debian_changelog ${PROJECT_BINARY_DIR}/packaging/debian/changelog)
 install(FILES packaging/debian/copyright DESTINATION ${debian_doc})
-install(FILES ${PROJECT_BINARY_DIR}/packaging/debian/changelog.Debian.gz DESTINATION ${debian_doc})
+install(FILES ${PROJECT_BINARY_DIR}/packaging/debian/changelog.gz DESTINATION ${debian_doc})
 
