@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 chemeng-calc contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the benchmark in release mode and runs it on a virtual X
-# display (Xvfb), as the program runs on a real one. Prints the README's table of figures.
+# display (Xvfb), as the program runs on a real one. Prints the table of docs/performance.md.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
