@@ -52,25 +52,15 @@ int execWithDeadline()
     return QApplication::exec();
 }
 
-// Calls back whenever one of the program's windows is shown.
-class ShowWatcher : public QObject {
-public:
-    explicit ShowWatcher(std::function<void()> shown)
-        : shown_(std::move(shown))
-    {
-        qApp->installEventFilter(this);
-    }
-
-protected:
+// Calls back whenever one of the program's windows is shown, once installed as a filter.
+struct ShowWatcher : QObject {
+    std::function<void()> shown;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show && qobject_cast<ui::Form*>(watched))
-            shown_();
+            shown();
         return false;
     }
-
-private:
-    std::function<void()> shown_;
 };
 
 } // namespace
@@ -110,20 +100,10 @@ private:
     void choose(std::size_t calculator) { click(kCalculators[calculator].option.name); }
     ui::Form* window(std::size_t calculator) { return menu_->navigator().window(*kCalculators[calculator].window); }
     ui::Form* feretWindow() { return menu_->navigator().window(feret::kWindow); }
-    ui::Form* openCalculator();
 
     QPointer<app::Menu> menu_;
     testing::MessageBoxWatcher messages_;
 };
-
-ui::Form* TestNavigation::openCalculator()
-{
-    for (std::size_t calculator = 0; calculator < std::size(kCalculators); ++calculator) {
-        if (ui::Form* open = window(calculator))
-            return open;
-    }
-    return nullptr;
-}
 
 void TestNavigation::init()
 {
@@ -177,25 +157,26 @@ void TestNavigation::optionsLeaveOnlyTheChosenCalculator()
 
 void TestNavigation::othersCloseBeforeOrAfterTheChosenShows_data()
 {
-    QTest::addColumn<ui::ControlName>("open");
-    QTest::addColumn<ui::ControlName>("chosen");
+    QTest::addColumn<std::size_t>("open"); // rows of kCalculators
+    QTest::addColumn<std::size_t>("chosen");
     QTest::addColumn<bool>("openWhileShown"); // the other window, while the chosen one is shown
-    QTest::addRow("settling velocity closes first")
-        << app::kFeretDiameterOption << app::kSettlingVelocityOption << false;
-    QTest::addRow("Feret diameter shows first") << app::kSettlingVelocityOption << app::kFeretDiameterOption << true;
-    QTest::addRow("sphere division shows first") << app::kFeretDiameterOption << app::kSphereDivisionOption << true;
+    QTest::addRow("settling velocity closes Feret first") << std::size_t(1) << std::size_t(0) << false;
+    QTest::addRow("Feret diameter shows first") << std::size_t(0) << std::size_t(1) << true;
+    QTest::addRow("sphere division shows first") << std::size_t(1) << std::size_t(2) << true;
 }
 
 void TestNavigation::othersCloseBeforeOrAfterTheChosenShows()
 {
-    QFETCH(ui::ControlName, open);
-    QFETCH(ui::ControlName, chosen);
+    QFETCH(std::size_t, open);
+    QFETCH(std::size_t, chosen);
     QFETCH(bool, openWhileShown);
-    click(open);
-    const QPointer<ui::Form> other = openCalculator();
+    choose(open);
+    const QPointer<ui::Form> other = window(open);
     QList<bool> otherOpen;
-    const ShowWatcher watcher([&] { otherOpen << (other && !other->isClosed()); });
-    click(chosen);
+    ShowWatcher watcher;
+    watcher.shown = [&] { otherOpen << (other && !other->isClosed()); };
+    qApp->installEventFilter(&watcher);
+    choose(chosen);
     QCOMPARE(otherOpen, QList<bool>{openWhileShown});
 }
 

@@ -53,31 +53,15 @@ bool isOwnMessage(const QString& text)
                 messages << ui::toQString(message);
             for (const ui::Description& field : calculator.window->descriptions) {
                 for (const auto problem : calculator_window::kFieldProblems) {
-                    if (field.displayName.empty()) // a result, which is not read
-                        continue;
-                    messages << QString::fromStdString(calculator_window::problemMessage(field.displayName, problem));
+                    if (!field.displayName.empty()) // else a result, which is never read
+                        messages << QString::fromStdString(
+                            calculator_window::problemMessage(field.displayName, problem));
                 }
             }
         }
         return messages;
     }();
     return own.contains(text);
-}
-
-// What a table puts in a field when its window opens.
-bool isInitialText(const QString& text)
-{
-    static const QSet<QString> initial = [] {
-        QSet<QString> texts{QString()};
-        for (const app::Calculator& calculator : app::kCalculators) {
-            for (const ui::Control& control : calculator.window->controls) {
-                if (control.kind == ui::Kind::TextBox)
-                    texts << ui::toQString(control.caption);
-            }
-        }
-        return texts;
-    }();
-    return initial.contains(text);
 }
 
 // Drives the real program through random actions, each from the event loop, so that actions
@@ -249,7 +233,8 @@ void Stress::checkFields()
         for (const QLineEdit* field : form->findChildren<QLineEdit*>()) {
             const QString text = field->text();
             const auto typed = typed_.find(field);
-            if ((typed != typed_.end() && typed->second == text) || isInitialText(text))
+            const bool initial = text.isEmpty() || text == "980" || text == "5" || text == "2";
+            if ((typed != typed_.end() && typed->second == text) || initial)
                 continue;
             if (form->objectName() != nameOf(sphere::kWindow) || !kGeneral.match(text).hasMatch())
                 fail(form->objectName() + "." + field->objectName() + " shows " + text.left(80));

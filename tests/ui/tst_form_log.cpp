@@ -26,15 +26,10 @@ void TestFormLog::linesAddUpUntilCleared_data()
     QTest::addColumn<bool>("cleared"); // after the lines before
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<QByteArray>("log");
-    QStringList thousand;
-    for (int line = 0; line < 1000; ++line)
-        thousand << "4.4563384";
-    const QByteArray thousandLines = QByteArray("4.4563384\r\n").repeated(1000);
     // clang-format off
-    QTest::addRow("empty") << QStringList() << false << QStringList() << QByteArray();
     QTest::addRow("first line") << QStringList() << false << QStringList{"4.4563384"} << QByteArray("4.4563384\r\n");
-    QTest::addRow("a line after a thousand") << thousand << false << QStringList{"-0.0000001"} << thousandLines + "-0.0000001\r\n";
-    QTest::addRow("cleared") << thousand << true << QStringList() << QByteArray();
+    QTest::addRow("lines in order") << QStringList{"1", "2"} << false << QStringList{"-0.0000001"} << QByteArray("1\r\n2\r\n-0.0000001\r\n");
+    QTest::addRow("cleared") << QStringList{"1", "2"} << true << QStringList() << QByteArray();
     QTest::addRow("a line after clearing") << QStringList{"1"} << true << QStringList{"2"} << QByteArray("2\r\n");
     QTest::addRow("Japanese added") << QStringList{"1"} << false << QStringList{"計算結果"} << QByteArray("1\r\n計算結果\r\n");
     // clang-format on
