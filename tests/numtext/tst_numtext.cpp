@@ -79,8 +79,6 @@ void TestNumtext::lenientParse_data()
     QTest::addRow("too small reads as zero") << "1e-400" << 0.0;
     QTest::addRow("too small negative keeps its sign") << "-1e-400" << -0.0;
     QTest::addRow("smallest subnormal") << "5e-324" << 5e-324;
-    QTest::addRow("next subnormal") << "1e-323" << 1e-323;
-    QTest::addRow("line break before") << "\n5" << 5.0;
     QTest::addRow("largest double") << "1.7976931348623157e308" << std::numeric_limits<double>::max();
     QTest::addRow("many digits") << QString(300, '1').prepend("0.") << 0.11111111111111111;
     QTest::addRow("huge negative exponent of a long mantissa") << "1" + QString(400, '0') + "e-400" << 1.0;
@@ -132,8 +130,6 @@ void TestNumtext::strictCoerce_data()
     QTest::addRow("ideographic full stop") << "－０。２５" << -0.25;
     QTest::addRow("ideographic spaces around") << "　３　" << 3.0;
     QTest::addRow("too small reads as zero") << "1e-400" << 0.0;
-    QTest::addRow("too small negative keeps its sign") << "-1e-400" << -0.0;
-    QTest::addRow("smallest subnormal") << "4.9406564584124654e-324" << 5e-324;
     QTest::addRow("line break after") << "5\r\n" << 5.0;
     QTest::addRow("line break before") << "\n5" << 5.0;
 }
