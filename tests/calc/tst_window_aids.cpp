@@ -176,6 +176,10 @@ void TestWindowAids::tipFollowsTheCurrentValues_data()
     QTest::addRow("Stokes' law holds") << settling << water << kVelocity << "Re = ρf·v·d/μ = 0.0147\nストークスの式が成り立つ範囲です (JIS Z 8820-1、ISO 13317 の適用範囲 Re < 0.25)" << "小さく";
     QTest::addRow("beyond Stokes' law") << settling << sand << kVelocity << "Re = ρf·v·d/μ = 22.05\nストークスの式の範囲外です" << "";
     QTest::addRow("true velocity lower") << settling << sand << kVelocity << "実際の沈降速度はこの値より小さくなります。" << "";
+    QTest::addRow("drag beyond Stokes' law") << settling << sand << kVelocity << "による沈降速度 v = 4.01757 cm/s (Re = 12.05)" << "ニュートン域";
+    QTest::addRow("largest Stokes diameter") << settling << sand << kVelocity << "ストークスの式が成り立つ最大の直径 (Re = 0.25) は 67.4 μm" << "";
+    QTest::addRow("no drag line where Stokes holds") << settling << water << kVelocity << "Re < 0.25)" << "シラー";
+    QTest::addRow("Newton regime, approximate") << settling << Actions{{kDiameter, "5000"}, {kParticleDensity, "7.87"}, {kLiquidDensity, "1"}, {kViscosity, "0.01"}, kCompute} << kVelocity << "Re が約 800 を超え、シラー・ナウマンの式の範囲外です。\nニュートン域 (C_D ≈ 0.44) の概算値 v ≈ 100.99955 cm/s (Re ≈ 5049.98)" << "";
     QTest::addRow("no Re without a velocity") << settling << water + Actions{{kViscosity, "0"}, kCompute} << kVelocity << "沈降速度 v" << "Re";
     QTest::addRow("exact mean") << feret << Actions{} << feret::kResults << "2(a+b)/π = 4.4563384" << "標準誤差";
     QTest::addRow("exact mean of new a, b") << feret << Actions{{feret::kLength, "1"}, {feret::kWidth, "1"}} << feret::kResults << "2(a+b)/π = 1.2732395" << "4.4563384";

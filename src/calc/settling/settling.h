@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <optional>
+
 // The terminal velocity of a small sphere settling in a liquid, by Stokes' law, in CGS units.
 namespace settling {
 
@@ -21,5 +23,29 @@ inline constexpr double kStokesReynoldsLimit = 0.25;
 
 // Re = liquidDensity |v| d / viscosity, in the same CGS units as above.
 double reynoldsNumber(double diameter, double velocity, double liquidDensity, double viscosity);
+
+// Beyond Stokes' law the drag grows faster than the velocity. The Schiller-Naumann drag
+// coefficient C_D = 24/Re (1 + 0.15 Re^0.687) holds up to about this Reynolds number; beyond
+// it the drag coefficient stays near the Newton-regime value.
+inline constexpr double kSchillerNaumannReynoldsLimit = 800;
+inline constexpr double kNewtonDragCoefficient = 0.44;
+
+struct DragVelocity {
+    double velocity; // cm/s, negative for a particle rising through the liquid
+    double reynolds;
+    bool approximate; // Re beyond the Schiller-Naumann range: the Newton-regime estimate
+};
+
+// The terminal velocity where drag and net weight balance with the drag coefficient above,
+// in the units of stokesVelocity. Nothing for a diameter, liquid density or viscosity that
+// is not positive, for a value that is not finite, and where the iteration does not settle:
+// no figure is better than a wrong one.
+std::optional<DragVelocity> dragVelocity(
+    double diameter, double particleDensity, double liquidDensity, double viscosity, double gravity);
+
+// The diameter (cm) whose Stokes velocity gives Re = kStokesReynoldsLimit in this liquid;
+// Stokes' law holds for smaller particles. Nothing where no diameter does (no net weight).
+std::optional<double> largestStokesDiameter(
+    double particleDensity, double liquidDensity, double viscosity, double gravity);
 
 } // namespace settling

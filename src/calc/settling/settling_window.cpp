@@ -10,6 +10,7 @@
 #include "ui/click_handler.h"
 
 #include <cmath>
+#include <optional>
 
 namespace settling {
 namespace {
@@ -70,8 +71,36 @@ constexpr ui::Description kDescriptions[] = {
 };
 // clang-format on
 
-// Whether Stokes' law holds for the velocity just found.
-std::string reynoldsNote(double diameter, double velocity, double liquidDensity, double viscosity)
+// What the velocity would be with the drag of a particle too large for Stokes' law, and up to
+// which size that law holds in this liquid. Each line only where its figure could be found.
+std::string beyondStokesLines(
+    double diameter, double particleDensity, double liquidDensity, double viscosity, double gravity)
+{
+    std::string lines;
+    if (const std::optional<DragVelocity> drag
+        = dragVelocity(diameter, particleDensity, liquidDensity, viscosity, gravity)) {
+        const std::string velocity = numtext::fixedDecimal(drag->velocity, "0.00000") + " cm/s";
+        const std::string re = numtext::fixedDecimal(drag->reynolds, "0.00");
+        if (drag->approximate) {
+            lines += "\nRe が約 " + numtext::generalFormat(kSchillerNaumannReynoldsLimit)
+                + " を超え、シラー・ナウマンの式の範囲外です。\nニュートン域 (C_D ≈ "
+                + numtext::generalFormat(kNewtonDragCoefficient) + ") の概算値 v ≈ " + velocity + " (Re ≈ " + re + ")";
+        } else {
+            lines += "\nシラー・ナウマンの抵抗係数 C_D = 24/Re·(1 + 0.15 Re^0.687) による沈降速度 v = " + velocity
+                + " (Re = " + re + ")";
+        }
+    }
+    if (const std::optional<double> largest
+        = largestStokesDiameter(particleDensity, liquidDensity, viscosity, gravity)) {
+        lines += "\nこの液体でストークスの式が成り立つ最大の直径 (Re = " + numtext::generalFormat(kStokesReynoldsLimit)
+            + ") は " + numtext::fixedDecimal(*largest * kMicrometresPerCentimetre, "0.0") + " μm";
+    }
+    return lines;
+}
+
+// Whether Stokes' law holds for the velocity just found, and if not, what holds instead.
+std::string reynoldsNote(
+    double diameter, double particleDensity, double liquidDensity, double viscosity, double gravity, double velocity)
 {
     const double re = reynoldsNumber(diameter, velocity, liquidDensity, viscosity);
     if (!std::isfinite(re))
@@ -81,7 +110,8 @@ std::string reynoldsNote(double diameter, double velocity, double liquidDensity,
         = " (JIS Z 8820-1、ISO 13317 の適用範囲 Re < " + numtext::generalFormat(kStokesReynoldsLimit) + ")";
     if (re < kStokesReynoldsLimit)
         return number + "ストークスの式が成り立つ範囲です" + source;
-    return number + "ストークスの式の範囲外です" + source + "。\n実際の沈降速度はこの値より小さくなります。";
+    return number + "ストークスの式の範囲外です" + source + "。\n実際の沈降速度はこの値より小さくなります。"
+        + beyondStokesLines(diameter, particleDensity, liquidDensity, viscosity, gravity);
 }
 
 // No velocity is better than an old one beside new inputs.
@@ -111,7 +141,7 @@ void computeVelocity(ui::Form& form)
     if (!std::isfinite(velocity))
         return form.refuse(message::kValuesTooLarge, kResults);
     form.setCaption(kVelocity, numtext::fixedDecimal(velocity, "0.00000"));
-    form.setNote(kVelocity, reynoldsNote(diameter, velocity, liquidDensity, viscosity));
+    form.setNote(kVelocity, reynoldsNote(diameter, particleDensity, liquidDensity, viscosity, gravity, velocity));
 }
 
 constexpr ui::ClickHandler kHandlers[] = {
