@@ -9,6 +9,7 @@ source "$(dirname "$0")/common.sh"
 
 packages=(
     cmake g++ make pkg-config
+    librsvg2-bin                        # draws the help pages' SVG figures as pictures
     qt6-base-dev qt6-qpa-plugins        # Qt Widgets and Qt Test; xcb and offscreen platforms
     qt6-translations-l10n               # Qt's own texts (context menus, buttons) in Japanese
     fontconfig

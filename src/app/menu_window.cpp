@@ -49,7 +49,7 @@ QRect choicesArea(const ui::Form& menu)
 
 } // namespace
 
-const ui::FormLayout kMenuWindow{"Form2", "Form2", {1995, 1005, 3000, 6000}, kControls};
+const ui::FormLayout kMenuWindow{"Form2", "Form2", {1995, 1005, 3000, 6000}, kControls, {}, "qrc:/help/menu.html"};
 
 Menu::Menu()
     : ui::Form(kMenuWindow),

@@ -3,13 +3,16 @@
 
 #include "ui/form.h"
 
+#include "ui/companion_window.h"
 #include "ui/control_factory.h"
+#include "ui/help_window.h"
 #include "ui/label_widening.h"
 #include "ui/qt_conversions.h"
 #include "ui/result_label.h"
 #include "ui/result_log.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -22,6 +25,7 @@
 namespace ui {
 
 Form::Form(const FormLayout& layout)
+    : chartLayout_(layout.chart)
 {
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.caption));
@@ -59,6 +63,15 @@ Form::Form(const FormLayout& layout)
     }
     for (const Description& description : layout.descriptions)
         describe(description);
+    if (layout.chart)
+        chart_ = std::make_unique<LogChart>(*this, *layout.chart);
+    if (!layout.helpPage.empty()) {
+        auto* help = new QAction(this);
+        help->setShortcut(QKeySequence::HelpContents);
+        help->setShortcutContext(Qt::WindowShortcut);
+        connect(help, &QAction::triggered, this, [this, page = layout.helpPage] { showHelp(*this, page); });
+        addAction(help);
+    }
     // Rows are in tab order; the first control that takes focus has it when the window opens.
     QWidget* previous = nullptr;
     for (QWidget* widget : created) {
@@ -146,7 +159,16 @@ void Form::clear(ControlName control)
     } else {
         find<ResultLog>(control)->clear();
         tips_.dropNote(widget);
+        if (chart_ && chartLayout_->log.objectName() == control.objectName())
+            chart_->clear();
     }
+}
+
+void Form::plot(ControlName log, const ChartSeries& series, ChartRun run)
+{
+    if (!chart_ || chartLayout_->log.objectName() != log.objectName())
+        qFatal("%s has no chart of %s", qPrintable(objectName()), log.objectName().c_str());
+    chart_->add(series, run);
 }
 
 void Form::refuse(std::string_view message, std::span<const ControlName> results)
@@ -189,6 +211,8 @@ void Form::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     closed_ = event->isAccepted();
+    if (closed_)
+        closeCompanions(*this);
 }
 
 } // namespace ui

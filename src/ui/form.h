@@ -4,12 +4,15 @@
 #pragma once
 
 #include "ui/control_tips.h"
+#include "ui/convergence_chart.h"
 #include "ui/layout.h"
+#include "ui/log_chart.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,8 +36,12 @@ public:
     // The log's lines, each ended by "\r\n".
     std::string logText(ControlName log) const;
 
-    // Empties a text box, a label or a log.
+    // Empties a text box, a label or a log, and the log's chart.
     void clear(ControlName control);
+
+    // Adds a run to the chart of the log the table names; a run of another series starts
+    // the chart afresh.
+    void plot(ControlName log, const ChartSeries& series, ChartRun run);
 
     // What a handler does when it cannot calculate: empties the results it would have
     // written, so that no old result stands beside new inputs, and shows the message.
@@ -70,6 +77,8 @@ private:
 
     std::map<std::string, QWidget*, std::less<>> controls_;
     ControlTips tips_{*this};
+    std::unique_ptr<LogChart> chart_;
+    const ChartLayout* chartLayout_;
     bool closed_ = false;
 };
 

@@ -88,6 +88,23 @@ struct Description {
     std::string (*liveNote)(const Form& form) = nullptr;
 };
 
+// A chart of the runs a log records, in a window of its own beside the log's window: each
+// run's mean against its count on a logarithmic axis, with the exact value the runs estimate
+// and the band of twice the standard error, which narrows as 1/sqrt(count).
+struct ChartLayout {
+    ControlName log;
+    std::string_view caption;     // the chart window's title
+    std::string_view command;     // the log's context-menu entry that opens it, also Ctrl+G
+    std::string_view countSymbol; // a run's count as the description names it, such as "n"
+    std::string_view countTitle;  // the horizontal axis
+    std::string_view meanTitle;   // the vertical axis
+    std::string_view runTitle;    // what a point is
+    std::string_view exactTitle;  // what the line is
+    std::string_view bandTitle;   // what the band is
+    std::string_view meanPattern; // a mean as the log shows it, such as "0.0000000"
+    std::string_view noRuns;      // what an empty chart says
+};
+
 // Controls are listed in tab order.
 struct FormLayout {
     std::string_view name;    // "Form1": the window's objectName
@@ -95,6 +112,8 @@ struct FormLayout {
     Twips client;             // where the client area sits on the screen
     std::span<const Control> controls;
     std::span<const Description> descriptions = {};
+    std::string_view helpPage = {};     // what F1 shows: a page of the program's resources
+    const ChartLayout* chart = nullptr; // a chart of one of its logs
 };
 
 } // namespace ui

@@ -20,6 +20,17 @@ QRect fitInto(QRect frame, const QRect& available)
     return frame;
 }
 
+QRect placeBeside(const QRect& owner, const QSize& frame, const QRect& available)
+{
+    const QRect right(QPoint(owner.right() + 1, owner.top()), frame);
+    const QRect left(QPoint(owner.left() - frame.width(), owner.top()), frame);
+    for (const QRect& side : {right, left}) {
+        if (side.left() >= available.left() && side.right() <= available.right())
+            return fitInto(side, available); // only moved up or down
+    }
+    return fitInto(right, available);
+}
+
 MenuAndCalculator placeBesideMenu(
     const QRect& menu, const QRect& calculator, const QRect& keepClear, const QRect& available)
 {

@@ -13,6 +13,10 @@ namespace ui {
 // the area keeps its top-left corner, and so its title bar, inside it.
 QRect fitInto(QRect frame, const QRect& available);
 
+// Where a window with a frame of this size goes beside its owner's frame: right of it, else
+// left of it, top edges level; where neither side has room, right of it moved onto the screen.
+QRect placeBeside(const QRect& owner, const QSize& frame, const QRect& available);
+
 struct MenuAndCalculator {
     QRect menu;
     QRect calculator;

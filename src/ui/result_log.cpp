@@ -3,7 +3,11 @@
 
 #include "ui/result_log.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTextCursor>
+
+#include <memory>
 
 namespace ui {
 
@@ -24,5 +28,17 @@ void ResultLog::appendLine(const QString& line)
 }
 
 QString ResultLog::lines() const { return toPlainText().replace('\n', QStringLiteral("\r\n")); }
+
+void ResultLog::addContextAction(QAction* action) { contextActions_.append(action); }
+
+void ResultLog::contextMenuEvent(QContextMenuEvent* event)
+{
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    if (!contextActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(contextActions_);
+    }
+    menu->exec(event->globalPos());
+}
 
 } // namespace ui

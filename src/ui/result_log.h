@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QList>
 #include <QPlainTextEdit>
 #include <QString>
 
@@ -21,6 +22,15 @@ public:
     void appendLine(const QString& line);
     // Every line ended by "\r\n", as handlers and the clipboard of Windows write lines.
     QString lines() const;
+
+    // Offers the action in the context menu, after copying and selecting.
+    void addContextAction(QAction* action);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QList<QAction*> contextActions_;
 };
 
 } // namespace ui

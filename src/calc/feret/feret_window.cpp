@@ -42,12 +42,28 @@ constexpr ui::Control kControls[] = {
 };
 // clang-format on
 
+constexpr std::string_view kMeanPattern = "0.0000000";
+
+constexpr ui::ChartLayout kChart{
+    .log = kResults,
+    .caption = "収束の様子",
+    .command = "グラフを表示",
+    .countSymbol = "n",
+    .countTitle = "試行回数 n (回)",
+    .meanTitle = "平均定方向径 (a, b の単位)",
+    .runTitle = "各回の平均",
+    .exactTitle = "厳密な平均 2(a+b)/π",
+    .bandTitle = "± 2σ/√n",
+    .meanPattern = kMeanPattern,
+    .noRuns = "まだ計算結果がありません。「計算実行」で点が加わります。",
+};
+
 // The mean the runs approach, for the a and b typed now.
 std::string exactMeanNote(const ui::Form& form)
 {
     const numtext::Number a = numtext::strictCoerce(form.text(kLength));
     const numtext::Number b = numtext::strictCoerce(form.text(kWidth));
-    const std::string mean = a.ok() && b.ok() ? numtext::fixedDecimal(exactMean(a.value, b.value), "0.0000000") : "";
+    const std::string mean = a.ok() && b.ok() ? numtext::fixedDecimal(exactMean(a.value, b.value), kMeanPattern) : "";
     return mean.empty() ? "" : "いまの a, b での厳密な平均 2(a+b)/π = " + mean;
 }
 
@@ -64,7 +80,7 @@ constexpr ui::Description kDescriptions[] = {
 // How far the last run's mean may stray from the exact one by chance alone.
 std::string standardErrorNote(double a, double b, double n)
 {
-    const std::string error = numtext::fixedDecimal(standardError(a, b, n), "0.0000000");
+    const std::string error = numtext::fixedDecimal(standardError(a, b, n), kMeanPattern);
     if (error.empty())
         return "";
     return "前回の計算 (n = " + numtext::generalFormat(n) + ") の標準誤差 σ/√n = " + error;
@@ -98,8 +114,11 @@ void appendMeanDiameter(ui::Form& form)
         return; // the window was closed during the run
     if (!std::isfinite(*mean))
         return form.refuse(message::kSidesTooLarge);
-    form.appendLine(kResults, numtext::fixedDecimal(*mean, "0.0000000"));
+    form.appendLine(kResults, numtext::fixedDecimal(*mean, kMeanPattern));
     form.setNote(kResults, standardErrorNote(a, b, n));
+    const ui::ChartSeries series{"a = " + numtext::generalFormat(a) + ", b = " + numtext::generalFormat(b),
+        exactMean(a, b), standardError(a, b, 1)};
+    form.plot(kResults, series, {n, *mean});
 }
 
 void clearResults(ui::Form& form) { form.clear(kResults); }
@@ -115,7 +134,8 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout kWindow{"Form1", "定方向径計算", calculator_window::kClient, kControls, kDescriptions};
+const ui::FormLayout kWindow{
+    "Form1", "定方向径計算", calculator_window::kClient, kControls, kDescriptions, "qrc:/help/feret.html", &kChart};
 
 ui::Form* createWindow() { return ui::createForm(kWindow, kHandlers); }
 

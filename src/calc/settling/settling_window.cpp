@@ -150,7 +150,8 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout kWindow{"Form3", "沈降速度", calculator_window::kClient, kControls, kDescriptions};
+const ui::FormLayout kWindow{
+    "Form3", "沈降速度", calculator_window::kClient, kControls, kDescriptions, "qrc:/help/settling.html"};
 
 ui::Form* createWindow() { return ui::createForm(kWindow, kHandlers); }
 

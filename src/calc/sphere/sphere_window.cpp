@@ -133,7 +133,8 @@ constexpr ui::ClickHandler kHandlers[] = {
 
 } // namespace
 
-const ui::FormLayout kWindow{"Form4", "Form4", calculator_window::kClient, kControls, kDescriptions};
+const ui::FormLayout kWindow{
+    "Form4", "Form4", calculator_window::kClient, kControls, kDescriptions, "qrc:/help/sphere.html"};
 
 ui::Form* createWindow() { return ui::createForm(kWindow, kHandlers); }
 

@@ -1,0 +1,255 @@
+// SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/convergence_chart.h"
+
+#include "numtext/numtext.h"
+#include "ui/qt_conversions.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+namespace {
+
+constexpr double kStandardErrors = 2; // the band's half-width
+constexpr double kDotRadius = 4.5;
+
+QString decadeLabel(int exponent)
+{
+    if (exponent == 0)
+        return QStringLiteral("1");
+    if (exponent == 1)
+        return QStringLiteral("10");
+    static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString label = QStringLiteral("10");
+    for (const QChar digit : QString::number(exponent))
+        label += digit == '-' ? QChar(0x207B) : superscripts[digit.digitValue()];
+    return label;
+}
+
+// Ticks 1, 2 or 5 times a power of ten apart, about five over the span.
+struct Ticks {
+    double first, step;
+    int decimals;
+};
+
+Ticks ticksOver(double low, double high)
+{
+    const double rough = (high - low) / 5;
+    const double power = std::pow(10, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (const double multiple : {1, 2, 5}) {
+        if (multiple * power >= rough) {
+            step = multiple * power;
+            break;
+        }
+    }
+    return {std::ceil(low / step) * step, step, std::max(0, -static_cast<int>(std::floor(std::log10(step))))};
+}
+
+} // namespace
+
+void ChartRecord::add(const ChartSeries& of, ChartRun run)
+{
+    if (!(of == series)) {
+        series = of;
+        runs.clear();
+    }
+    runs.push_back(run);
+}
+
+ConvergenceChart::ConvergenceChart(const ChartLayout& layout, QWidget* parent)
+    : QWidget(parent),
+      layout_(layout)
+{
+    setObjectName(QStringLiteral("ConvergenceChart"));
+    setAccessibleName(toQString(layout.caption));
+    setFocusPolicy(Qt::StrongFocus); // so that a screen reader's user can reach it by keyboard
+    setMinimumSize(360, 260);
+    describe();
+}
+
+void ConvergenceChart::setRecord(const ChartRecord& record)
+{
+    record_ = record;
+    describe();
+    update();
+}
+
+void ConvergenceChart::describe()
+{
+    if (record_.runs.empty())
+        return setAccessibleDescription(toQString(layout_.noRuns));
+    QString lines = QString::fromStdString(record_.series.heading) + '\n';
+    for (const ChartRun& run : record_.runs) {
+        lines += toQString(layout_.countSymbol) + " = " + QString::fromStdString(numtext::generalFormat(run.count))
+            + ": " + QString::fromStdString(numtext::fixedDecimal(run.mean, layout_.meanPattern)) + '\n';
+    }
+    lines += toQString(layout_.exactTitle) + " = "
+        + QString::fromStdString(numtext::fixedDecimal(record_.series.exact, layout_.meanPattern));
+    setAccessibleDescription(lines);
+}
+
+double ConvergenceChart::bandAt(double count) const
+{
+    const double half = kStandardErrors * record_.series.sigma / std::sqrt(count);
+    return std::isfinite(half) ? half : 0; // no band where sigma overflows
+}
+
+ConvergenceChart::Ranges ConvergenceChart::ranges() const
+{
+    if (record_.runs.empty())
+        return {0, 4, 0, 1};
+    Ranges r{HUGE_VAL, -HUGE_VAL, record_.series.exact, record_.series.exact};
+    for (const ChartRun& run : record_.runs) {
+        r.firstDecade = std::min(r.firstDecade, std::floor(std::log10(run.count)));
+        r.lastDecade = std::max(r.lastDecade, std::ceil(std::log10(run.count)));
+        r.low = std::min(r.low, run.mean);
+        r.high = std::max(r.high, run.mean);
+    }
+    r.lastDecade = std::max(r.lastDecade, r.firstDecade + 1);
+    const double band = bandAt(std::pow(10, r.firstDecade)); // widest at the axis' left end
+    r.low = std::min(r.low, record_.series.exact - band);
+    r.high = std::max(r.high, record_.series.exact + band);
+    const double span = r.high - r.low;
+    const double margin = span > 0 ? span / 20 : std::max(std::abs(r.high) / 10, 1.0);
+    return {r.firstDecade, r.lastDecade, r.low - margin, r.high + margin};
+}
+
+QRectF ConvergenceChart::plotArea() const
+{
+    const QFontMetricsF metrics(font());
+    const Ranges r = ranges();
+    const Ticks ticks = ticksOver(r.low, r.high);
+    double labelWidth = 0;
+    for (double y = ticks.first; y <= r.high; y += ticks.step)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QString::number(y, 'f', ticks.decimals)));
+    const double line = metrics.lineSpacing();
+    const double left = 1.5 * line + labelWidth + 8;
+    const double top = 2.8 * line;
+    const double bottom = 2.6 * line;
+    return QRectF(left, top, std::max(1.0, width() - left - 2 * line), std::max(1.0, height() - top - bottom));
+}
+
+QPointF ConvergenceChart::position(double count, double mean) const
+{
+    const Ranges r = ranges();
+    const QRectF area = plotArea();
+    const double x = (std::log10(count) - r.firstDecade) / (r.lastDecade - r.firstDecade);
+    const double y = (mean - r.low) / (r.high - r.low);
+    return {area.left() + x * area.width(), area.bottom() - y * area.height()};
+}
+
+void ConvergenceChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette& colours = palette();
+    const QColor ink = colours.color(QPalette::Text);
+    QColor band = colours.color(QPalette::Highlight);
+    band.setAlphaF(0.3f);
+    QColor grid = ink;
+    grid.setAlphaF(0.15f);
+    painter.fillRect(rect(), colours.color(QPalette::Base));
+
+    const Ranges r = ranges();
+    const QRectF area = plotArea();
+    const QFontMetricsF metrics(font());
+    const double line = metrics.lineSpacing();
+
+    // The band and the exact line first, the runs over them.
+    if (!record_.runs.empty()) {
+        QPainterPath funnel;
+        constexpr int kSteps = 64;
+        const double countSpan = r.lastDecade - r.firstDecade;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double count = std::pow(10, r.firstDecade + countSpan * i / kSteps);
+            const QPointF upper = position(count, record_.series.exact + bandAt(count));
+            i == 0 ? funnel.moveTo(upper) : funnel.lineTo(upper);
+        }
+        for (int i = kSteps; i >= 0; --i) {
+            const double count = std::pow(10, r.firstDecade + countSpan * i / kSteps);
+            funnel.lineTo(position(count, record_.series.exact - bandAt(count)));
+        }
+        funnel.closeSubpath();
+        painter.save();
+        painter.setClipRect(area);
+        painter.fillPath(funnel, band);
+        painter.strokePath(funnel, QPen(ink, 1, Qt::DashLine));
+        const double exactY = position(1, record_.series.exact).y();
+        painter.setPen(QPen(ink, 2));
+        painter.drawLine(QPointF(area.left(), exactY), QPointF(area.right(), exactY));
+        painter.restore();
+    }
+
+    // Axes: a tick and a label at each decade, short ticks between; the means' grid.
+    painter.setPen(QPen(ink, 1));
+    painter.drawRect(area);
+    for (int decade = static_cast<int>(r.firstDecade); decade <= static_cast<int>(r.lastDecade); ++decade) {
+        const double x = position(std::pow(10, decade), r.low).x();
+        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 6));
+        painter.drawText(QRectF(x - 3 * line, area.bottom() + 6, 6 * line, line), Qt::AlignHCenter | Qt::AlignTop,
+            decadeLabel(decade));
+        for (int multiple = 2; multiple < 10 && decade < r.lastDecade; ++multiple) {
+            const double minor = position(multiple * std::pow(10, decade), r.low).x();
+            painter.drawLine(QPointF(minor, area.bottom()), QPointF(minor, area.bottom() + 3));
+        }
+    }
+    const Ticks ticks = ticksOver(r.low, r.high);
+    for (double mean = ticks.first; mean <= r.high; mean += ticks.step) {
+        const double y = position(1, mean).y();
+        painter.setPen(QPen(grid, 1));
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        painter.setPen(QPen(ink, 1));
+        painter.drawLine(QPointF(area.left() - 5, y), QPointF(area.left(), y));
+        painter.drawText(QRectF(0, y - line / 2, area.left() - 8, line), Qt::AlignRight | Qt::AlignVCenter,
+            QString::number(mean, 'f', ticks.decimals));
+    }
+    painter.drawText(QRectF(area.left(), area.bottom() + 1.4 * line, area.width(), line), Qt::AlignHCenter,
+        toQString(layout_.countTitle));
+    painter.save();
+    painter.translate(0.2 * line, area.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-area.height() / 2, 0, area.height(), line), Qt::AlignHCenter | Qt::AlignTop,
+        toQString(layout_.meanTitle));
+    painter.restore();
+
+    painter.setBrush(colours.color(QPalette::Highlight));
+    painter.setPen(QPen(ink, 1.5));
+    for (const ChartRun& run : record_.runs)
+        painter.drawEllipse(position(run.count, run.mean), kDotRadius, kDotRadius);
+
+    // What is shown: the inputs and the exact value, then a key to the three marks.
+    if (record_.runs.empty()) {
+        painter.drawText(area, Qt::AlignCenter, toQString(layout_.noRuns));
+        return;
+    }
+    const QString exact = QString::fromStdString(numtext::fixedDecimal(record_.series.exact, layout_.meanPattern));
+    painter.drawText(QRectF(area.left(), 0.3 * line, area.width(), line), Qt::AlignLeft,
+        QString::fromStdString(record_.series.heading) + "    " + toQString(layout_.exactTitle) + " = " + exact);
+    double x = area.left();
+    const double keyY = 1.4 * line + line / 2;
+    painter.drawEllipse(QPointF(x + kDotRadius, keyY), kDotRadius, kDotRadius);
+    x += 2 * kDotRadius + 4;
+    const QString runTitle = toQString(layout_.runTitle);
+    painter.drawText(QPointF(x, keyY + metrics.ascent() / 2 - 1), runTitle);
+    x += metrics.horizontalAdvance(runTitle) + line;
+    painter.setPen(QPen(ink, 2));
+    painter.drawLine(QPointF(x, keyY), QPointF(x + line, keyY));
+    x += line + 4;
+    const QString exactTitle = toQString(layout_.exactTitle);
+    painter.drawText(QPointF(x, keyY + metrics.ascent() / 2 - 1), exactTitle);
+    x += metrics.horizontalAdvance(exactTitle) + line;
+    const QRectF swatch(x, keyY - line / 3, line, 2 * line / 3);
+    painter.fillRect(swatch, band);
+    painter.setPen(QPen(ink, 1, Qt::DashLine));
+    painter.drawRect(swatch);
+    painter.setPen(QPen(ink, 1));
+    painter.drawText(QPointF(x + line + 4, keyY + metrics.ascent() / 2 - 1), toQString(layout_.bandTitle));
+}
+
+} // namespace ui
