@@ -5,13 +5,29 @@
 
 #include "ui/placement.h"
 
-#include <QAction>
+#include <QKeyEvent>
 #include <QScreen>
 
 namespace ui {
 namespace {
 
 constexpr char kCompanion[] = "companion";
+
+// Esc closes the window, as it closes a dialog. A key filter: as a window shortcut, Esc did
+// not reach a help window's text browser.
+class EscapeCloses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        static_cast<QWidget*>(watched)->close();
+        return true;
+    }
+};
 
 } // namespace
 
@@ -21,11 +37,7 @@ void makeCompanion(QWidget& window, const QString& title)
     window.setProperty(kCompanion, true);
     window.setAttribute(Qt::WA_DeleteOnClose);
     window.setWindowTitle(title);
-    auto* close = new QAction(&window);
-    close->setShortcut(Qt::Key_Escape);
-    close->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
-    window.addAction(close);
+    window.installEventFilter(new EscapeCloses(&window));
 }
 
 void closeCompanions(QWidget& owner)

@@ -1,21 +1,29 @@
 // SPDX-FileCopyrightText: 2026 chemeng-calc contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/menu_window.h"
 #include "calc/feret/feret_window.h"
 #include "calc/settling/settling_window.h"
 #include "calc/sphere/sphere_window.h"
 #include "support/window_test.h"
+#include "ui/convergence_chart.h"
+#include "ui/help_window.h"
+#include "ui/qt_conversions.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTimer>
 
 #include <memory>
 #include <tuple>
@@ -39,6 +47,12 @@ private slots:
     void tipFollowsTheCurrentValues();
     void velocityCanBeCopiedAndIsReadOut_data();
     void velocityCanBeCopiedAndIsReadOut();
+    void chartFollowsTheRuns_data();
+    void chartFollowsTheRuns();
+    void chartOpensFromTheLogBesideItsWindowAndGoesWithIt();
+    void helpShowsItsWindowsPage_data();
+    void helpShowsItsWindowsPage();
+    void oneHelpWindowAtATime();
 };
 
 void TestWindowAids::enterPressesTheButtonThatReadsTheField_data()
@@ -255,6 +269,139 @@ void TestWindowAids::velocityCanBeCopiedAndIsReadOut()
     menu->actions().first()->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), velocity);
     menu->close();
+}
+
+void TestWindowAids::chartFollowsTheRuns_data()
+{
+    QTest::addColumn<Actions>("actions");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QStringList>("counts"); // of the last runs the log shows, in order
+    QTest::addColumn<QString>("exact");
+    QTest::addColumn<QStringList>("messages");
+    using namespace feret;
+    const Actions tenAndHundred{{kTrialCount, "10"}, kRun, {kTrialCount, "100"}, kRun};
+    const QString fiveByTwo = "厳密な平均 2(a+b)/π = 4.4563384";
+    // clang-format off
+    QTest::addRow("a point per run") << tenAndHundred << "a = 5, b = 2" << QStringList{"10", "100"} << fiveByTwo << QStringList{};
+    QTest::addRow("cleared log, empty chart") << tenAndHundred + Actions{kClearResults} << "" << QStringList{} << "" << QStringList{};
+    QTest::addRow("other b starts afresh") << tenAndHundred + Actions{{kWidth, "3"}, kRun} << "a = 5, b = 3" << QStringList{"100"} << "厳密な平均 2(a+b)/π = 5.0929582" << QStringList{};
+    QTest::addRow("refused run, no point") << tenAndHundred + Actions{{kTrialCount, "2.5"}, kRun} << "a = 5, b = 2" << QStringList{"10", "100"} << fiveByTwo << QStringList{message::kTrialCountNotWhole.data()};
+    // clang-format on
+}
+
+void TestWindowAids::chartFollowsTheRuns()
+{
+    QFETCH(Actions, actions);
+    QFETCH(QString, heading);
+    QFETCH(QStringList, counts);
+    QFETCH(QString, exact);
+    QFETCH(QStringList, messages);
+    open(feret::createWindow);
+    QTest::keyClick(form_, Qt::Key_G, Qt::ControlModifier);
+    const auto* chart = form_->findChild<ui::ConvergenceChart*>();
+    QVERIFY(chart && chart->isVisible());
+    act(actions);
+    QCOMPARE(messages_.takeTexts(), messages);
+
+    const QStringList log = QString::fromStdString(form_->logText(feret::kResults)).split("\r\n", Qt::SkipEmptyParts);
+    QStringList expected{ui::toQString(feret::kWindow.chart->noRuns)};
+    if (!counts.isEmpty()) {
+        expected = QStringList{heading};
+        for (qsizetype i = 0; i < counts.size(); ++i)
+            expected << "n = " + counts[i] + ": " + log[log.size() - counts.size() + i];
+        expected << exact;
+    }
+    QCOMPARE(chart->accessibleDescription().split('\n'), expected);
+}
+
+void TestWindowAids::chartOpensFromTheLogBesideItsWindowAndGoesWithIt()
+{
+    open(feret::createWindow);
+    act({{feret::kTrialCount, "10"}, feret::kRun});
+    QWidget* log = form_->control(feret::kResults);
+    QTimer::singleShot(0, log, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == ui::toQString(feret::kWindow.chart->command))
+                action->trigger();
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, {5, 5}, log->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(log, &event);
+
+    const QPointer chart = form_->findChild<ui::ConvergenceChart*>();
+    QVERIFY(chart && chart->isVisible());
+    QCOMPARE(chart->window()->windowTitle(), ui::toQString(feret::kWindow.chart->caption));
+    QCOMPARE(chart->accessibleDescription().count('\n'), 2); // the inputs, one run, the exact mean
+    QVERIFY(chart->frameGeometry().left() > form_->frameGeometry().right());
+    form_->close();
+    QVERIFY(!chart->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!chart);
+}
+
+void TestWindowAids::helpShowsItsWindowsPage_data()
+{
+    QTest::addColumn<Factory>("create");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("example");
+    const Factory menu = [] { return static_cast<ui::Form*>(new app::Menu); };
+    // clang-format off
+    QTest::addRow("menu") << menu << "ヘルプ: 化学工学概論 数値計算プログラム" << "いまのウィンドウのヘルプを開く";
+    QTest::addRow("settling") << Factory(settling::createWindow) << "ヘルプ: 沈降速度" << "→ 0.04900 cm/s";
+    QTest::addRow("Feret") << Factory(feret::createWindow) << "ヘルプ: 定方向径計算" << "2 × (5 + 2)/π = 4.4563";
+    QTest::addRow("sphere") << Factory(sphere::createWindow) << "ヘルプ: 球の分割" << "総表面積 6.28";
+    // clang-format on
+}
+
+void TestWindowAids::helpShowsItsWindowsPage()
+{
+    QFETCH(Factory, create);
+    QFETCH(QString, title);
+    QFETCH(QString, example);
+    open(create);
+    QTest::keyClick(form_, Qt::Key_F1);
+    const QPointer help = form_->findChild<ui::HelpWindow*>();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), title);
+    QVERIFY2(help->toPlainText().contains(example), qPrintable(help->toPlainText()));
+    // Every picture and every link of the page is in the program.
+    for (QTextBlock block = help->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (format.isImageFormat()) {
+                const QUrl picture(format.toImageFormat().name());
+                QVERIFY2(
+                    !help->loadResource(QTextDocument::ImageResource, picture).isNull(), qPrintable(picture.path()));
+            }
+            if (format.isAnchor())
+                QVERIFY2(QFile::exists(":/help/" + format.anchorHref()), qPrintable(format.anchorHref()));
+        }
+    }
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+}
+
+void TestWindowAids::oneHelpWindowAtATime()
+{
+    open(feret::createWindow);
+    const automation::Owned other(settling::createWindow());
+    other->show();
+    QTest::keyClick(form_, Qt::Key_F1);
+    const QPointer first = form_->findChild<ui::HelpWindow*>();
+    other->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(other.get()));
+    QTest::keyClick(other.get(), Qt::Key_F1);
+    QTest::keyClick(other.get(), Qt::Key_F1);
+    QCOMPARE(other->findChildren<ui::HelpWindow*>().size(), 1);
+    const QPointer second = other->findChild<ui::HelpWindow*>();
+    QVERIFY(first && !first->isVisible());
+    QVERIFY(second && second->isVisible());
+    other->close();
+    QVERIFY(!second->isVisible());
 }
 
 QTEST_MAIN(TestWindowAids)

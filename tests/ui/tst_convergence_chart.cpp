@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 chemeng-calc contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/convergence_chart.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+enum class Mark { Run, Band, Nothing };
+
+constexpr ui::ChartLayout kLayout{
+    .log = "Log",
+    .caption = "Chart",
+    .command = "Show",
+    .countSymbol = "n",
+    .countTitle = "count",
+    .meanTitle = "mean",
+    .runTitle = "run",
+    .exactTitle = "exact",
+    .bandTitle = "band",
+    .meanPattern = "0.0000000",
+    .noRuns = "no runs",
+};
+
+constexpr double kExact = 4.4563;
+constexpr double kSigma = 1.0;
+const ui::ChartSeries kSeries{"a = 5, b = 2", kExact, kSigma};
+
+// Half the band's width at a count: two standard errors.
+double band(double count) { return 2 * kSigma / std::sqrt(count); }
+
+ui::ChartRecord threeRuns()
+{
+    ui::ChartRecord record;
+    for (const ui::ChartRun run : {ui::ChartRun{10, 4.2}, {1000, 4.47}, {100000, 4.456}})
+        record.add(kSeries, run);
+    return record;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Mark)
+
+// The chart drawn into a picture: where its runs and its band fall, and what it tells a
+// screen reader.
+class TestConvergenceChart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void marksFallWhereTheValuesAre_data();
+    void marksFallWhereTheValuesAre();
+    void describesTheRunsInWords();
+    void otherInputsStartAfresh();
+};
+
+void TestConvergenceChart::marksFallWhereTheValuesAre_data()
+{
+    QTest::addColumn<double>("count");
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<Mark>("mark");
+    // clang-format off
+    QTest::addRow("run at 10") << 10.0 << 4.2 << Mark::Run;
+    QTest::addRow("run at 1000") << 1000.0 << 4.47 << Mark::Run;
+    QTest::addRow("inside the band above") << 100.0 << kExact + 0.75 * band(100) << Mark::Band;
+    QTest::addRow("inside the band below") << 100.0 << kExact - 0.75 * band(100) << Mark::Band;
+    QTest::addRow("just beyond the band") << 100.0 << kExact + 1.25 * band(100) << Mark::Nothing;
+    // The funnel: the same height is inside at a small count and outside at a large one.
+    QTest::addRow("wide at 20") << 20.0 << kExact + 0.75 * band(100) << Mark::Band;
+    QTest::addRow("narrow at 3000") << 3000.0 << kExact + 0.75 * band(100) << Mark::Nothing;
+    // clang-format on
+}
+
+void TestConvergenceChart::marksFallWhereTheValuesAre()
+{
+    QFETCH(double, count);
+    QFETCH(double, mean);
+    QFETCH(Mark, mark);
+    ui::ConvergenceChart chart(kLayout);
+    chart.resize(560, 400);
+    chart.setRecord(threeRuns());
+    QImage picture(chart.size(), QImage::Format_RGB32);
+    chart.render(&picture);
+
+    const QColor ground = chart.palette().color(QPalette::Base);
+    const QColor dot = chart.palette().color(QPalette::Highlight);
+    const QPoint where = chart.position(count, mean).toPoint();
+    QVERIFY(chart.rect().contains(where));
+    const QColor seen = picture.pixelColor(where);
+    switch (mark) {
+    case Mark::Run: QCOMPARE(seen, dot); break;
+    case Mark::Band: QVERIFY2(seen != ground && seen != dot, qPrintable(seen.name())); break;
+    case Mark::Nothing: QCOMPARE(seen, ground); break;
+    }
+}
+
+void TestConvergenceChart::describesTheRunsInWords()
+{
+    ui::ConvergenceChart chart(kLayout);
+    QCOMPARE(chart.accessibleDescription(), "no runs");
+    chart.setRecord(threeRuns());
+    QCOMPARE(chart.accessibleDescription(),
+        "a = 5, b = 2\nn = 10: 4.2000000\nn = 1000: 4.4700000\nn = 100000: 4.4560000\nexact = 4.4563000");
+    QCOMPARE(chart.accessibleName(), "Chart");
+}
+
+void TestConvergenceChart::otherInputsStartAfresh()
+{
+    ui::ChartRecord record = threeRuns();
+    record.add({"a = 5, b = 3", 5.09, 1.1}, {50, 5.0});
+    QCOMPARE(record.runs.size(), 1u);
+    QCOMPARE(record.series.heading, "a = 5, b = 3");
+    record.add({"a = 5, b = 3", 5.09, 1.1}, {60, 5.1});
+    QCOMPARE(record.runs.size(), 2u);
+}
+
+QTEST_MAIN(TestConvergenceChart)
+#include "tst_convergence_chart.moc"
