@@ -5,7 +5,11 @@
 
 #include "app/calculators.h"
 #include "app/menu_window.h"
+#include "ui/convergence_chart.h"
+#include "ui/qt_conversions.h"
 #include "user_actions.h"
+
+#include <QAction>
 
 #include <QPainter>
 
@@ -13,11 +17,11 @@ namespace automation {
 namespace {
 
 // The windows drawn where they stand, on a plain desktop-grey margin.
-QImage compose(const std::vector<ui::Form*>& windows)
+QImage compose(const std::vector<QWidget*>& windows)
 {
     constexpr int margin = 12;
     QRect area;
-    for (const ui::Form* window : windows)
+    for (const QWidget* window : windows)
         area |= window->geometry();
     const qreal ratio = windows.front()->devicePixelRatioF();
     QImage image((area.size() + QSize(2 * margin, 2 * margin)) * ratio, QImage::Format_RGB32);
@@ -25,7 +29,7 @@ QImage compose(const std::vector<ui::Form*>& windows)
     image.fill(QColor(0x5a, 0x6b, 0x7b));
     QPainter painter(&image);
     painter.setPen(QColor(0xc8, 0xd0, 0xd8));
-    for (ui::Form* window : windows) {
+    for (QWidget* window : windows) {
         const QRect place = window->geometry().translated(QPoint(margin, margin) - area.topLeft());
         painter.drawPixmap(place.topLeft(), window->grab());
         painter.drawRect(place.adjusted(-1, -1, 0, 0)); // where one window ends and the next begins
@@ -37,19 +41,39 @@ struct Scene {
     const char* fileName;
     const ui::FormLayout* calculator; // opened by its option in the menu
     Actions actions;
+    bool chartAlone = false; // the calculator beside its chart, without the menu
 };
 
+const Actions kFeretRuns{{feret::kTrialCount, "10"}, feret::kRun, {feret::kTrialCount, "100"}, feret::kRun,
+    {feret::kTrialCount, "1000"}, feret::kRun, {feret::kTrialCount, "10000"}, feret::kRun,
+    {feret::kTrialCount, "100000"}, feret::kRun};
+
 const Scene kScenes[] = {
-    {"menu-and-feret.png", &feret::kWindow,
-        {{feret::kTrialCount, "10"}, feret::kRun, {feret::kTrialCount, "100"}, feret::kRun,
-            {feret::kTrialCount, "1000"}, feret::kRun, {feret::kTrialCount, "10000"}, feret::kRun,
-            {feret::kTrialCount, "100000"}, feret::kRun}},
+    {"menu-and-feret.png", &feret::kWindow, kFeretRuns},
     {"settling-velocity.png", &settling::kWindow,
         {{settling::kDiameter, "30"}, {settling::kParticleDensity, "2"}, {settling::kLiquidDensity, "1"},
             {settling::kViscosity, "0.01"}, settling::kCompute}},
     {"sphere-division.png", &sphere::kWindow,
         {{sphere::kInitialDiameter, "1"}, sphere::kComputeInitial, {sphere::kDivisionCount, "3"}, sphere::kDivide}},
+    {"feret-convergence.png", &feret::kWindow,
+        kFeretRuns
+            + Actions{{feret::kTrialCount, "30"}, feret::kRun, {feret::kTrialCount, "300"}, feret::kRun,
+                {feret::kTrialCount, "3000"}, feret::kRun, {feret::kTrialCount, "30000"}, feret::kRun},
+        true},
 };
+
+// Opens the window's chart as its command in the log's menu does.
+ui::ConvergenceChart& openChart(ui::Form& window, const ui::ChartLayout& chart)
+{
+    for (QAction* action : window.actions()) {
+        if (action->text() == ui::toQString(chart.command))
+            action->trigger();
+    }
+    auto* opened = window.findChild<ui::ConvergenceChart*>();
+    if (!opened)
+        qFatal("%s opened no chart", qPrintable(window.objectName()));
+    return *opened;
+}
 
 } // namespace
 
@@ -61,7 +85,13 @@ void renderEach(const std::function<void(const Shot&)>& take)
         click(*menu, app::calculatorWith(*scene.calculator).option.name);
         ui::Form* calculator = menu->navigator().window(*scene.calculator);
         act(*calculator, scene.actions);
-        take(Shot{scene.fileName, compose({menu.get(), calculator}), {menu.get(), calculator}});
+        if (scene.chartAlone) {
+            QWidget& chart = openChart(*calculator, *scene.calculator->chart);
+            chart.move(calculator->geometry().topRight() + QPoint(1, 0)); // beside it however small the screen
+            take(Shot{scene.fileName, compose({calculator, &chart}), {calculator}, {&chart}});
+        } else {
+            take(Shot{scene.fileName, compose({menu.get(), calculator}), {menu.get(), calculator}, {}});
+        }
         calculator->close();
     }
 }

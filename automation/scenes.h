@@ -18,7 +18,8 @@ namespace automation {
 struct Shot {
     QString fileName; // "settling-velocity.png"
     QImage image;
-    std::vector<const ui::Form*> windows; // alive while the shot is handed over
+    std::vector<const ui::Form*> windows;   // alive while the shot is handed over
+    std::vector<const QWidget*> companions; // windows of theirs drawn beside them, such as a chart
 };
 
 // Builds each scene in turn and hands over its shot. Needs a QApplication set up as the
