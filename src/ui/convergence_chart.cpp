@@ -34,7 +34,17 @@ QString decadeLabel(int exponent)
 // Ticks 1, 2 or 5 times a power of ten apart, about five over the span.
 struct Ticks {
     double first, step;
-    int decimals;
+    int count, decimals;
+
+    double at(int i) const { return first + i * step; }
+
+    QString label(int i) const
+    {
+        const double value = std::abs(at(i)) < step / 2 ? 0.0 : at(i); // no "-0.0" from rounding
+        if (std::abs(value) < 1e7 && decimals <= 7)
+            return QString::number(value, 'f', decimals);
+        return QString::number(value, 'g', 6);
+    }
 };
 
 Ticks ticksOver(double low, double high)
@@ -48,7 +58,10 @@ Ticks ticksOver(double low, double high)
             break;
         }
     }
-    return {std::ceil(low / step) * step, step, std::max(0, -static_cast<int>(std::floor(std::log10(step))))};
+    const double first = std::ceil(low / step) * step;
+    // Counted, not stepped to the end: near a huge value a tiny step would not advance.
+    const int count = static_cast<int>(std::min(20.0, std::floor((high - first) / step) + 1));
+    return {first, step, std::max(0, count), std::max(0, -static_cast<int>(std::floor(std::log10(step))))};
 }
 
 } // namespace
@@ -126,8 +139,8 @@ QRectF ConvergenceChart::plotArea() const
     const Ranges r = ranges();
     const Ticks ticks = ticksOver(r.low, r.high);
     double labelWidth = 0;
-    for (double y = ticks.first; y <= r.high; y += ticks.step)
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QString::number(y, 'f', ticks.decimals)));
+    for (int i = 0; i < ticks.count; ++i)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(ticks.label(i)));
     const double line = metrics.lineSpacing();
     const double left = 1.5 * line + labelWidth + 8;
     const double top = 2.8 * line;
@@ -200,14 +213,15 @@ void ConvergenceChart::paintEvent(QPaintEvent*)
         }
     }
     const Ticks ticks = ticksOver(r.low, r.high);
-    for (double mean = ticks.first; mean <= r.high; mean += ticks.step) {
+    for (int i = 0; i < ticks.count; ++i) {
+        const double mean = ticks.at(i);
         const double y = position(1, mean).y();
         painter.setPen(QPen(grid, 1));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(QPen(ink, 1));
         painter.drawLine(QPointF(area.left() - 5, y), QPointF(area.left(), y));
-        painter.drawText(QRectF(0, y - line / 2, area.left() - 8, line), Qt::AlignRight | Qt::AlignVCenter,
-            QString::number(mean, 'f', ticks.decimals));
+        painter.drawText(
+            QRectF(0, y - line / 2, area.left() - 8, line), Qt::AlignRight | Qt::AlignVCenter, ticks.label(i));
     }
     painter.drawText(QRectF(area.left(), area.bottom() + 1.4 * line, area.width(), line), Qt::AlignHCenter,
         toQString(layout_.countTitle));

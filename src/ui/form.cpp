@@ -25,7 +25,6 @@
 namespace ui {
 
 Form::Form(const FormLayout& layout)
-    : chartLayout_(layout.chart)
 {
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.caption));
@@ -159,14 +158,14 @@ void Form::clear(ControlName control)
     } else {
         find<ResultLog>(control)->clear();
         tips_.dropNote(widget);
-        if (chart_ && chartLayout_->log.objectName() == control.objectName())
+        if (chart_ && chart_->follows(control))
             chart_->clear();
     }
 }
 
 void Form::plot(ControlName log, const ChartSeries& series, ChartRun run)
 {
-    if (!chart_ || chartLayout_->log.objectName() != log.objectName())
+    if (!chart_ || !chart_->follows(log))
         qFatal("%s has no chart of %s", qPrintable(objectName()), log.objectName().c_str());
     chart_->add(series, run);
 }

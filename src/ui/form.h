@@ -4,7 +4,6 @@
 #pragma once
 
 #include "ui/control_tips.h"
-#include "ui/convergence_chart.h"
 #include "ui/layout.h"
 #include "ui/log_chart.h"
 
@@ -78,7 +77,6 @@ private:
     std::map<std::string, QWidget*, std::less<>> controls_;
     ControlTips tips_{*this};
     std::unique_ptr<LogChart> chart_;
-    const ChartLayout* chartLayout_;
     bool closed_ = false;
 };
 

@@ -18,6 +18,8 @@ class LogChart {
 public:
     LogChart(Form& form, const ChartLayout& layout);
 
+    bool follows(ControlName log) const { return layout_.log.objectName() == log.objectName(); }
+
     void add(const ChartSeries& series, ChartRun run);
     void clear();
     void open();

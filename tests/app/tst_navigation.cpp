@@ -85,6 +85,8 @@ private slots:
     void choosingAnOpenCalculatorKeepsItsContents();
     void windowsStayOnTheScreen_data();
     void windowsStayOnTheScreen();
+    void companionPlacedBesideItsOwner_data();
+    void companionPlacedBesideItsOwner();
     void calculatorPlacedBesideTheMenu_data();
     void calculatorPlacedBesideTheMenu();
     void closeBoxClosesLikeTheMenu();
@@ -273,6 +275,26 @@ void TestNavigation::windowsStayOnTheScreen()
                 : frame.top() == available.top(),
             qPrintable(window->objectName()));
     }
+}
+
+void TestNavigation::companionPlacedBesideItsOwner_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("placed"); // the frame's top-left
+    // The owner's frame is 404x430 at (333, 40); the companion's 570x440.
+    // clang-format off
+    QTest::addRow("right of it") << QRect(0, 0, 1920, 1040) << QPoint(737, 40);
+    QTest::addRow("left of it, no room right") << QRect(-600, 0, 1500, 1040) << QPoint(-237, 40);
+    QTest::addRow("over it, no room either side") << QRect(0, 0, 1000, 1040) << QPoint(430, 40);
+    QTest::addRow("small screen: on it, over the owner") << QRect(0, 0, 910, 460) << QPoint(340, 20);
+    // clang-format on
+}
+
+void TestNavigation::companionPlacedBesideItsOwner()
+{
+    QFETCH(QRect, available);
+    QFETCH(QPoint, placed);
+    QCOMPARE(ui::placeBeside({{333, 40}, QSize(404, 430)}, QSize(570, 440), available), QRect(placed, QSize(570, 440)));
 }
 
 void TestNavigation::calculatorPlacedBesideTheMenu_data()

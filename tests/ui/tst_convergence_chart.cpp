@@ -53,6 +53,7 @@ class TestConvergenceChart : public QObject {
 private slots:
     void marksFallWhereTheValuesAre_data();
     void marksFallWhereTheValuesAre();
+    void extremeValuesStillDraw();
     void describesTheRunsInWords();
     void otherInputsStartAfresh();
 };
@@ -95,6 +96,21 @@ void TestConvergenceChart::marksFallWhereTheValuesAre()
     case Mark::Band: QVERIFY2(seen != ground && seen != dot, qPrintable(seen.name())); break;
     case Mark::Nothing: QCOMPARE(seen, ground); break;
     }
+}
+
+// Sides near the largest double: sigma overflows, so there is no band, and the ticks are far
+// apart in absolute terms.
+void TestConvergenceChart::extremeValuesStillDraw()
+{
+    ui::ChartRecord record;
+    record.add({"huge", 6.4e307, HUGE_VAL}, {10, 6.3e307});
+    record.add({"huge", 6.4e307, HUGE_VAL}, {100, 6.5e307});
+    ui::ConvergenceChart chart(kLayout);
+    chart.resize(560, 400);
+    chart.setRecord(record);
+    QImage picture(chart.size(), QImage::Format_RGB32);
+    chart.render(&picture);
+    QCOMPARE(picture.pixelColor(chart.position(10, 6.3e307).toPoint()), chart.palette().color(QPalette::Highlight));
 }
 
 void TestConvergenceChart::describesTheRunsInWords()

@@ -43,12 +43,13 @@ constexpr ui::Control kControls[] = {
 // clang-format on
 
 constexpr std::string_view kMeanPattern = "0.0000000";
+constexpr std::string_view kCountSymbol = "n"; // as messages and the chart name the trial count
 
 constexpr ui::ChartLayout kChart{
     .log = kResults,
     .caption = "収束の様子",
     .command = "グラフを表示",
-    .countSymbol = "n",
+    .countSymbol = kCountSymbol,
     .countTitle = "試行回数 n (回)",
     .meanTitle = "平均定方向径 (a, b の単位)",
     .runTitle = "各回の平均",
@@ -69,11 +70,11 @@ std::string exactMeanNote(const ui::Form& form)
 
 // clang-format off
 constexpr ui::Description kDescriptions[] = {
-    // name       in messages  spoken name   tip                                                    Enter presses  live line
-    {kLength,     "長さ a",    "長さ a",     "長方形の長さ a (b と同じ長さの単位)",                 kRun.name},
-    {kWidth,      "幅 b",      "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                   kRun.name},
-    {kTrialCount, "n",         "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",             kRun.name},
-    {kResults,    {},          "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {},            exactMeanNote},
+    // name       in messages   spoken name   tip                                                    Enter presses live line
+    {kLength,     "長さ a",     "長さ a",     "長方形の長さ a (b と同じ長さの単位)",                 kRun.name},
+    {kWidth,      "幅 b",       "幅 b",       "長方形の幅 b (a と同じ長さの単位)",                   kRun.name},
+    {kTrialCount, kCountSymbol, "試行回数 n", "向きを無作為に変えて幅を測る回数 n (回)",             kRun.name},
+    {kResults,    {},           "計算結果",   "計算ごとに平均定方向径を 1 行追加 (a, b と同じ単位)", {},           exactMeanNote},
 };
 // clang-format on
 
