@@ -18,17 +18,26 @@ namespace {
 constexpr double kStandardErrors = 2; // the band's half-width
 constexpr double kDotRadius = 4.5;
 
-QString decadeLabel(int exponent)
+// "1", "10", then 10 with a raised exponent, drawn rather than written with superscript
+// characters: faces that have ¹ ² ³ often lack the others.
+void drawDecade(QPainter& painter, QPointF topCentre, int exponent)
 {
-    if (exponent == 0)
-        return QStringLiteral("1");
-    if (exponent == 1)
-        return QStringLiteral("10");
-    static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    QString label = QStringLiteral("10");
-    for (const QChar digit : QString::number(exponent))
-        label += digit == '-' ? QChar(0x207B) : superscripts[digit.digitValue()];
-    return label;
+    const QString base = exponent == 0 ? QStringLiteral("1") : QStringLiteral("10");
+    const QString power = exponent >= 2 ? QString::number(exponent) : QString();
+    QFont small = painter.font();
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(small.pointSizeF() * 0.7);
+    else
+        small.setPixelSize(std::max(1, small.pixelSize() * 7 / 10));
+    const QFontMetricsF metrics(painter.font());
+    const double baseWidth = metrics.horizontalAdvance(base);
+    const double left = topCentre.x() - (baseWidth + QFontMetricsF(small).horizontalAdvance(power)) / 2;
+    const double baseline = topCentre.y() + metrics.ascent();
+    painter.drawText(QPointF(left, baseline), base);
+    painter.save();
+    painter.setFont(small);
+    painter.drawText(QPointF(left + baseWidth, baseline - 0.4 * metrics.ascent()), power);
+    painter.restore();
 }
 
 // Ticks 1, 2 or 5 times a power of ten apart, about five over the span.
@@ -133,10 +142,9 @@ ConvergenceChart::Ranges ConvergenceChart::ranges() const
     return {r.firstDecade, r.lastDecade, r.low - margin, r.high + margin};
 }
 
-QRectF ConvergenceChart::plotArea() const
+QRectF ConvergenceChart::plotArea(const Ranges& r) const
 {
     const QFontMetricsF metrics(font());
-    const Ranges r = ranges();
     const Ticks ticks = ticksOver(r.low, r.high);
     double labelWidth = 0;
     for (int i = 0; i < ticks.count; ++i)
@@ -148,14 +156,20 @@ QRectF ConvergenceChart::plotArea() const
     return QRectF(left, top, std::max(1.0, width() - left - 2 * line), std::max(1.0, height() - top - bottom));
 }
 
-QPointF ConvergenceChart::position(double count, double mean) const
+ConvergenceChart::Scale ConvergenceChart::scale() const
 {
     const Ranges r = ranges();
-    const QRectF area = plotArea();
-    const double x = (std::log10(count) - r.firstDecade) / (r.lastDecade - r.firstDecade);
-    const double y = (mean - r.low) / (r.high - r.low);
+    return {r, plotArea(r)};
+}
+
+QPointF ConvergenceChart::Scale::at(double count, double mean) const
+{
+    const double x = (std::log10(count) - ranges.firstDecade) / (ranges.lastDecade - ranges.firstDecade);
+    const double y = (mean - ranges.low) / (ranges.high - ranges.low);
     return {area.left() + x * area.width(), area.bottom() - y * area.height()};
 }
+
+QPointF ConvergenceChart::position(double count, double mean) const { return scale().at(count, mean); }
 
 void ConvergenceChart::paintEvent(QPaintEvent*)
 {
@@ -169,8 +183,9 @@ void ConvergenceChart::paintEvent(QPaintEvent*)
     grid.setAlphaF(0.15f);
     painter.fillRect(rect(), colours.color(QPalette::Base));
 
-    const Ranges r = ranges();
-    const QRectF area = plotArea();
+    const Scale scale = this->scale();
+    const Ranges& r = scale.ranges;
+    const QRectF& area = scale.area;
     const QFontMetricsF metrics(font());
     const double line = metrics.lineSpacing();
 
@@ -181,19 +196,19 @@ void ConvergenceChart::paintEvent(QPaintEvent*)
         const double countSpan = r.lastDecade - r.firstDecade;
         for (int i = 0; i <= kSteps; ++i) {
             const double count = std::pow(10, r.firstDecade + countSpan * i / kSteps);
-            const QPointF upper = position(count, record_.series.exact + bandAt(count));
+            const QPointF upper = scale.at(count, record_.series.exact + bandAt(count));
             i == 0 ? funnel.moveTo(upper) : funnel.lineTo(upper);
         }
         for (int i = kSteps; i >= 0; --i) {
             const double count = std::pow(10, r.firstDecade + countSpan * i / kSteps);
-            funnel.lineTo(position(count, record_.series.exact - bandAt(count)));
+            funnel.lineTo(scale.at(count, record_.series.exact - bandAt(count)));
         }
         funnel.closeSubpath();
         painter.save();
         painter.setClipRect(area);
         painter.fillPath(funnel, band);
         painter.strokePath(funnel, QPen(ink, 1, Qt::DashLine));
-        const double exactY = position(1, record_.series.exact).y();
+        const double exactY = scale.at(1, record_.series.exact).y();
         painter.setPen(QPen(ink, 2));
         painter.drawLine(QPointF(area.left(), exactY), QPointF(area.right(), exactY));
         painter.restore();
@@ -203,19 +218,18 @@ void ConvergenceChart::paintEvent(QPaintEvent*)
     painter.setPen(QPen(ink, 1));
     painter.drawRect(area);
     for (int decade = static_cast<int>(r.firstDecade); decade <= static_cast<int>(r.lastDecade); ++decade) {
-        const double x = position(std::pow(10, decade), r.low).x();
+        const double x = scale.at(std::pow(10, decade), r.low).x();
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 6));
-        painter.drawText(QRectF(x - 3 * line, area.bottom() + 6, 6 * line, line), Qt::AlignHCenter | Qt::AlignTop,
-            decadeLabel(decade));
+        drawDecade(painter, QPointF(x, area.bottom() + 6), decade);
         for (int multiple = 2; multiple < 10 && decade < r.lastDecade; ++multiple) {
-            const double minor = position(multiple * std::pow(10, decade), r.low).x();
+            const double minor = scale.at(multiple * std::pow(10, decade), r.low).x();
             painter.drawLine(QPointF(minor, area.bottom()), QPointF(minor, area.bottom() + 3));
         }
     }
     const Ticks ticks = ticksOver(r.low, r.high);
     for (int i = 0; i < ticks.count; ++i) {
         const double mean = ticks.at(i);
-        const double y = position(1, mean).y();
+        const double y = scale.at(1, mean).y();
         painter.setPen(QPen(grid, 1));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(QPen(ink, 1));
@@ -235,7 +249,7 @@ void ConvergenceChart::paintEvent(QPaintEvent*)
     painter.setBrush(colours.color(QPalette::Highlight));
     painter.setPen(QPen(ink, 1.5));
     for (const ChartRun& run : record_.runs)
-        painter.drawEllipse(position(run.count, run.mean), kDotRadius, kDotRadius);
+        painter.drawEllipse(scale.at(run.count, run.mean), kDotRadius, kDotRadius);
 
     // What is shown: the inputs and the exact value, then a key to the three marks.
     if (record_.runs.empty()) {

@@ -57,8 +57,16 @@ private:
         double firstDecade, lastDecade; // log10 of the counts at the ends of the axis
         double low, high;               // the means at the ends of the axis
     };
+    // Where values are drawn, worked out once for a whole drawing.
+    struct Scale {
+        Ranges ranges;
+        QRectF area;
+
+        QPointF at(double count, double mean) const;
+    };
     Ranges ranges() const;
-    QRectF plotArea() const;
+    QRectF plotArea(const Ranges& ranges) const;
+    Scale scale() const;
     double bandAt(double count) const;
     void describe();
 

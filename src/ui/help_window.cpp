@@ -15,6 +15,7 @@ HelpWindow::HelpWindow(std::string_view page, QWidget* owner)
 {
     setObjectName(QStringLiteral("Help"));
     setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    zoomIn(2); // read across a classroom too; Ctrl and the wheel zoom further
     setSource(QUrl(toQString(page)));
     makeCompanion(*this, documentTitle());
     setAccessibleName(documentTitle());

@@ -9,6 +9,7 @@
 #include "ui/result_label.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -197,6 +198,9 @@ void Stress::act()
             typed_[field] = field->text(); // as much of it as the field takes
         } else if (dice < 650) {
             QTest::keyClick(fields[pick(fields.size())], Qt::Key_Return);
+        } else if (dice < 670) {
+            const QList<QAction*> commands = form->actions(); // F1's help, Ctrl+G's chart
+            commands[pick(commands.size())]->trigger();
         } else {
             buttons[pick(buttons.size())]->click();
         }
