@@ -19,6 +19,11 @@ HelpWindow::HelpWindow(std::string_view page, QWidget* owner)
     setSource(QUrl(toQString(page)));
     makeCompanion(*this, documentTitle());
     setAccessibleName(documentTitle());
+    // A link to another window's page: the title names the page shown.
+    connect(this, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(documentTitle());
+        setAccessibleName(documentTitle());
+    });
     resize(600, 640);
 }
 

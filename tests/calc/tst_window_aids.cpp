@@ -368,6 +368,7 @@ void TestWindowAids::helpShowsItsWindowsPage()
     QCOMPARE(help->windowTitle(), title);
     QVERIFY2(help->toPlainText().contains(example), qPrintable(help->toPlainText()));
     // Every picture and every link of the page is in the program.
+    QString link;
     for (QTextBlock block = help->document()->begin(); block.isValid(); block = block.next()) {
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             const QTextCharFormat format = fragment.fragment().charFormat();
@@ -376,10 +377,14 @@ void TestWindowAids::helpShowsItsWindowsPage()
                 QVERIFY2(
                     !help->loadResource(QTextDocument::ImageResource, picture).isNull(), qPrintable(picture.path()));
             }
-            if (format.isAnchor())
+            if (format.isAnchor()) {
                 QVERIFY2(QFile::exists(":/help/" + format.anchorHref()), qPrintable(format.anchorHref()));
+                link = format.anchorHref();
+            }
         }
     }
+    help->setSource(QUrl(link)); // as Enter on a link does
+    QVERIFY(help->windowTitle() != title);
     QVERIFY(QTest::qWaitForWindowActive(help));
     QTest::keyClick(help, Qt::Key_Escape);
     QVERIFY(!help->isVisible());
