@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace ui {
 namespace {
@@ -58,8 +59,10 @@ struct Ticks {
 
 Ticks ticksOver(double low, double high)
 {
-    const double rough = (high - low) / 5;
+    const double rough = (high / 2 - low / 2) / 2.5; // halves: the span itself may overflow
     const double power = std::pow(10, std::floor(std::log10(rough)));
+    if (!(power > 0) || !std::isfinite(power))
+        return {low, 0, 0, 0}; // a span too narrow for ticks, or no span at all
     double step = 10 * power;
     for (const double multiple : {1, 2, 5}) {
         if (multiple * power >= rough) {
@@ -69,11 +72,20 @@ Ticks ticksOver(double low, double high)
     }
     const double first = std::ceil(low / step) * step;
     // Counted, not stepped to the end: near a huge value a tiny step would not advance.
-    const int count = static_cast<int>(std::min(20.0, std::floor((high - first) / step) + 1));
-    return {first, step, std::max(0, count), std::max(0, -static_cast<int>(std::floor(std::log10(step))))};
+    const double count = std::floor((high - first) / step) + 1;
+    const double decimals = -std::floor(std::log10(step));
+    return {first, step, std::isfinite(count) ? static_cast<int>(std::clamp(count, 0.0, 20.0)) : 0,
+        static_cast<int>(std::clamp(decimals, 0.0, 400.0))};
 }
 
 } // namespace
+
+bool ChartSeries::operator==(const ChartSeries& other) const
+{
+    // Sides too large for sigma give NaN, which must not start the chart afresh at each run.
+    const auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
+    return heading == other.heading && same(exact, other.exact) && same(sigma, other.sigma);
+}
 
 void ChartRecord::add(const ChartSeries& of, ChartRun run)
 {
@@ -122,11 +134,13 @@ double ConvergenceChart::bandAt(double count) const
     return std::isfinite(half) ? half : 0; // no band where sigma overflows
 }
 
+bool ConvergenceChart::hasExact() const { return std::isfinite(record_.series.exact); }
+
 ConvergenceChart::Ranges ConvergenceChart::ranges() const
 {
     if (record_.runs.empty())
         return {0, 4, 0, 1};
-    Ranges r{HUGE_VAL, -HUGE_VAL, record_.series.exact, record_.series.exact};
+    Ranges r{HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
     for (const ChartRun& run : record_.runs) {
         r.firstDecade = std::min(r.firstDecade, std::floor(std::log10(run.count)));
         r.lastDecade = std::max(r.lastDecade, std::ceil(std::log10(run.count)));
@@ -134,12 +148,16 @@ ConvergenceChart::Ranges ConvergenceChart::ranges() const
         r.high = std::max(r.high, run.mean);
     }
     r.lastDecade = std::max(r.lastDecade, r.firstDecade + 1);
-    const double band = bandAt(std::pow(10, r.firstDecade)); // widest at the axis' left end
-    r.low = std::min(r.low, record_.series.exact - band);
-    r.high = std::max(r.high, record_.series.exact + band);
-    const double span = r.high - r.low;
-    const double margin = span > 0 ? span / 20 : std::max(std::abs(r.high) / 10, 1.0);
-    return {r.firstDecade, r.lastDecade, r.low - margin, r.high + margin};
+    if (hasExact()) {
+        const double band = bandAt(std::pow(10, r.firstDecade)); // widest at the axis' left end
+        r.low = std::min(r.low, record_.series.exact - band);
+        r.high = std::max(r.high, record_.series.exact + band);
+    }
+    // A margin of a twentieth either side, kept within the doubles.
+    const double span = r.high / 2 - r.low / 2;
+    const double margin = span > 0 ? span / 10 : std::max(std::abs(r.high) / 10, 1.0);
+    constexpr double kMost = std::numeric_limits<double>::max();
+    return {r.firstDecade, r.lastDecade, std::max(r.low - margin, -kMost), std::min(r.high + margin, kMost)};
 }
 
 QRectF ConvergenceChart::plotArea(const Ranges& r) const
@@ -165,8 +183,11 @@ ConvergenceChart::Scale ConvergenceChart::scale() const
 QPointF ConvergenceChart::Scale::at(double count, double mean) const
 {
     const double x = (std::log10(count) - ranges.firstDecade) / (ranges.lastDecade - ranges.firstDecade);
-    const double y = (mean - ranges.low) / (ranges.high - ranges.low);
-    return {area.left() + x * area.width(), area.bottom() - y * area.height()};
+    const double y = (mean / 2 - ranges.low / 2) / (ranges.high / 2 - ranges.low / 2);
+    // Far outside the widget at most, and never NaN, whatever the values: the painter
+    // converts to integers.
+    const auto inReach = [](double pixels) { return std::isnan(pixels) ? 0.0 : std::clamp(pixels, -1e5, 1e5); };
+    return {inReach(area.left() + x * area.width()), inReach(area.bottom() - y * area.height())};
 }
 
 QPointF ConvergenceChart::position(double count, double mean) const { return scale().at(count, mean); }
@@ -190,7 +211,7 @@ void ConvergenceChart::paintEvent(QPaintEvent*)
     const double line = metrics.lineSpacing();
 
     // The band and the exact line first, the runs over them.
-    if (!record_.runs.empty()) {
+    if (!record_.runs.empty() && hasExact()) {
         QPainterPath funnel;
         constexpr int kSteps = 64;
         const double countSpan = r.lastDecade - r.firstDecade;

@@ -18,7 +18,7 @@ struct ChartSeries {
     double exact = 0;    // the value the runs estimate
     double sigma = 0;    // the standard deviation of one trial
 
-    bool operator==(const ChartSeries&) const = default;
+    bool operator==(const ChartSeries& other) const;
 };
 
 struct ChartRun {
@@ -68,6 +68,7 @@ private:
     QRectF plotArea(const Ranges& ranges) const;
     Scale scale() const;
     double bandAt(double count) const;
+    bool hasExact() const; // else the exact value overflowed: no line and no band
     void describe();
 
     const ChartLayout& layout_;

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -53,6 +54,7 @@ class TestConvergenceChart : public QObject {
 private slots:
     void marksFallWhereTheValuesAre_data();
     void marksFallWhereTheValuesAre();
+    void extremeValuesStillDraw_data();
     void extremeValuesStillDraw();
     void describesTheRunsInWords();
     void otherInputsStartAfresh();
@@ -98,19 +100,38 @@ void TestConvergenceChart::marksFallWhereTheValuesAre()
     }
 }
 
-// Sides near the largest double: sigma overflows, so there is no band, and the ticks are far
-// apart in absolute terms.
+// Inputs at the ends of the doubles still give a chart: the runs where they are, and no line
+// or band that cannot be drawn.
+void TestConvergenceChart::extremeValuesStillDraw_data()
+{
+    QTest::addColumn<double>("exact");
+    QTest::addColumn<double>("sigma");
+    QTest::addColumn<double>("mean"); // of the first of two runs; the second is its opposite
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // clang-format off
+    QTest::addRow("sigma overflows") << 6.4e307 << HUGE_VAL << 6.3e307;
+    QTest::addRow("exact overflows") << HUGE_VAL << nan << 1.2e308;
+    QTest::addRow("span overflows") << 0.0 << nan << -1.6e308;
+    QTest::addRow("subnormal") << 1e-320 << 1e-321 << 1e-320;
+    // clang-format on
+}
+
 void TestConvergenceChart::extremeValuesStillDraw()
 {
+    QFETCH(double, exact);
+    QFETCH(double, sigma);
+    QFETCH(double, mean);
     ui::ChartRecord record;
-    record.add({"huge", 6.4e307, HUGE_VAL}, {10, 6.3e307});
-    record.add({"huge", 6.4e307, HUGE_VAL}, {100, 6.5e307});
+    record.add({"extreme", exact, sigma}, {10, mean});
+    record.add({"extreme", exact, sigma}, {100, -mean});
     ui::ConvergenceChart chart(kLayout);
     chart.resize(560, 400);
     chart.setRecord(record);
     QImage picture(chart.size(), QImage::Format_RGB32);
     chart.render(&picture);
-    QCOMPARE(picture.pixelColor(chart.position(10, 6.3e307).toPoint()), chart.palette().color(QPalette::Highlight));
+    const QPoint where = chart.position(10, mean).toPoint();
+    QVERIFY2(chart.rect().contains(where), qPrintable(QString("%1, %2").arg(where.x()).arg(where.y())));
+    QCOMPARE(picture.pixelColor(where), chart.palette().color(QPalette::Highlight));
 }
 
 void TestConvergenceChart::describesTheRunsInWords()
@@ -130,6 +151,11 @@ void TestConvergenceChart::otherInputsStartAfresh()
     QCOMPARE(record.runs.size(), 1u);
     QCOMPARE(record.series.heading, "a = 5, b = 3");
     record.add({"a = 5, b = 3", 5.09, 1.1}, {60, 5.1});
+    QCOMPARE(record.runs.size(), 2u);
+    // Sides so large that sigma is NaN are still the same inputs run after run.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    record.add({"a = 1E+308, b = 1E+308", HUGE_VAL, nan}, {1, 1e308});
+    record.add({"a = 1E+308, b = 1E+308", HUGE_VAL, nan}, {2, 1e308});
     QCOMPARE(record.runs.size(), 2u);
 }
 
