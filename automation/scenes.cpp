@@ -6,12 +6,11 @@
 #include "app/calculators.h"
 #include "app/menu_window.h"
 #include "ui/convergence_chart.h"
-#include "ui/qt_conversions.h"
+#include "ui/log_chart.h"
 #include "user_actions.h"
 
-#include <QAction>
-
 #include <QPainter>
+#include <QTest>
 
 namespace automation {
 namespace {
@@ -62,13 +61,10 @@ const Scene kScenes[] = {
         true},
 };
 
-// Opens the window's chart as its command in the log's menu does.
-ui::ConvergenceChart& openChart(ui::Form& window, const ui::ChartLayout& chart)
+// Opens the window's chart as its key does.
+ui::ConvergenceChart& openChart(ui::Form& window)
 {
-    for (QAction* action : window.actions()) {
-        if (action->text() == ui::toQString(chart.command))
-            action->trigger();
-    }
+    QTest::keyClick(&window, ui::LogChart::kOpenKey.key(), ui::LogChart::kOpenKey.keyboardModifiers());
     auto* opened = window.findChild<ui::ConvergenceChart*>();
     if (!opened)
         qFatal("%s opened no chart", qPrintable(window.objectName()));
@@ -86,7 +82,7 @@ void renderEach(const std::function<void(const Shot&)>& take)
         ui::Form* calculator = menu->navigator().window(*scene.calculator);
         act(*calculator, scene.actions);
         if (scene.chartAlone) {
-            QWidget& chart = openChart(*calculator, *scene.calculator->chart);
+            QWidget& chart = openChart(*calculator);
             chart.move(calculator->geometry().topRight() + QPoint(1, 0)); // beside it however small the screen
             take(Shot{scene.fileName, compose({calculator, &chart}), {calculator}, {&chart}});
         } else {

@@ -12,9 +12,9 @@
 #include "ui/result_log.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -25,6 +25,7 @@
 namespace ui {
 
 Form::Form(const FormLayout& layout)
+    : helpPage_(layout.helpPage)
 {
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.caption));
@@ -64,13 +65,6 @@ Form::Form(const FormLayout& layout)
         describe(description);
     if (layout.chart)
         chart_ = std::make_unique<LogChart>(*this, *layout.chart);
-    if (!layout.helpPage.empty()) {
-        auto* help = new QAction(this);
-        help->setShortcut(QKeySequence::HelpContents);
-        help->setShortcutContext(Qt::WindowShortcut);
-        connect(help, &QAction::triggered, this, [this, page = layout.helpPage] { showHelp(*this, page); });
-        addAction(help);
-    }
     // Rows are in tab order; the first control that takes focus has it when the window opens.
     QWidget* previous = nullptr;
     for (QWidget* widget : created) {
@@ -204,6 +198,18 @@ void Form::onClick(ControlName button, std::function<void()> handler)
 {
     connect(
         find<QAbstractButton>(button), &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+// F1 and the chart's key reach the window as keys its controls did not take. Not as window
+// shortcuts: registering those for every window made each window the program opens slower.
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::HelpContents) && !helpPage_.empty())
+        showHelp(*this, helpPage_);
+    else if (chart_ && event->keyCombination() == LogChart::kOpenKey)
+        chart_->open();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -69,6 +69,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     template <class Widget> Widget* find(ControlName name) const;
@@ -77,6 +78,7 @@ private:
     std::map<std::string, QWidget*, std::less<>> controls_;
     ControlTips tips_{*this};
     std::unique_ptr<LogChart> chart_;
+    std::string_view helpPage_;
     bool closed_ = false;
 };
 

@@ -17,10 +17,8 @@ LogChart::LogChart(Form& form, const ChartLayout& layout)
       layout_(layout)
 {
     auto* command = new QAction(toQString(layout.command), &form);
-    command->setShortcut(Qt::CTRL | Qt::Key_G);
-    command->setShortcutContext(Qt::WindowShortcut);
+    command->setShortcut(kOpenKey); // shown in the menu; the window itself handles the key
     QObject::connect(command, &QAction::triggered, &form, [this] { open(); });
-    form.addAction(command);
     qobject_cast<ResultLog*>(form.control(layout.log))->addContextAction(command);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/convergence_chart.h"
 #include "ui/layout.h"
 
+#include <QKeyCombination>
 #include <QPointer>
 
 namespace ui {
@@ -16,6 +17,8 @@ class Form;
 // The chart opens from the log's context menu and with Ctrl+G anywhere in the window.
 class LogChart {
 public:
+    static constexpr QKeyCombination kOpenKey{Qt::CTRL | Qt::Key_G};
+
     LogChart(Form& form, const ChartLayout& layout);
 
     bool follows(ControlName log) const { return layout_.log.objectName() == log.objectName(); }
