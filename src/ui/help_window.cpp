@@ -16,14 +16,13 @@ HelpWindow::HelpWindow(std::string_view page, QWidget* owner)
     setObjectName(QStringLiteral("Help"));
     setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
     zoomIn(2); // read across a classroom too; Ctrl and the wheel zoom further
-    setSource(QUrl(toQString(page)));
-    makeCompanion(*this, documentTitle());
-    setAccessibleName(documentTitle());
-    // A link to another window's page: the title names the page shown.
+    makeCompanion(*this, {});
+    // The title names the page shown, also once a link has led to another window's page.
     connect(this, &QTextBrowser::sourceChanged, this, [this] {
         setWindowTitle(documentTitle());
         setAccessibleName(documentTitle());
     });
+    setSource(QUrl(toQString(page)));
     resize(600, 640);
 }
 
